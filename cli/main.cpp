@@ -1,0 +1,49 @@
+#include "cli/InfoCommand.h"
+#include "platform/PlatformProfile.h"
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: quillmere-cli [--help] COMMAND [ARGS]\n"
+    "\n"
+    "Command-line companion of the Quillmere emoticon wizard.\n"
+    "\n"
+    "Commands:\n"
+    "  info [--json]   show where Quillmere looks for the messenger's files: the Wine prefix\n"
+    "                  or native profile, the application-data and temporary folders, the\n"
+    "                  Windows version, the user name used for data protection and the\n"
+    "                  8-bit code page\n"
+    "\n"
+    "Environment: WINEPREFIX (default ~/.wine), APPDATA, LOCALAPPDATA, TMPDIR, LANG.\n"
+    "Exit status: 0 success, 1 failure, 2 usage error.\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        std::cout << kUsage;
+        return 0;
+    }
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    try {
+        if (args[0] == "info") {
+            const auto profile =
+                quillmere::platform::PlatformProfile::detect(quillmere::platform::Environment::fromProcess());
+            return quillmere::cli::InfoCommand::run(rest, *profile, std::cout, std::cerr);
+        }
+    } catch (const std::exception& e) {
+        std::cerr << "quillmere-cli: " << e.what() << '\n';
+        return 1;
+    }
+    std::cerr << "quillmere-cli: unknown command '" << args[0] << "'\n" << kUsage;
+    return 2;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+namespace quillmere::resources {
+
+// Numbers of the string resources, as localized modules address them.
+enum StringId : int {
+    IDS_YAHOO_EXTRACTING = 102,
+    IDS_YAHOO_EXTRACT_FAILED = 103,
+    IDS_CLICK_NEXT = 104,
+    IDS_CLICK_FINISH = 105,
+    IDS_PLEASE_WAIT = 106,
+    IDS_ARCHIVE_VERSION = 107,
+    IDS_NEWER_VERSION = 108,
+    IDS_WARNING = 109,
+    IDS_COLUMN_ICON = 110,
+    IDS_COLUMN_SHORTCUT = 111,
+    IDS_COLUMN_NAME = 112,
+    IDS_ABOUT = 113,
+    IDS_WIZARD_CAPTION = 114,
+    IDS_ENTER_LOGIN = 115,
+    IDS_MISSING_LOGIN = 116,
+    IDS_LOGIN_NOT_CORRECT = 117,
+    IDS_LOGIN_ERROR = 118,
+    IDS_EMOTICON_FILTER = 119,
+    IDS_SELECT_FILE = 120,
+    IDS_IS_DIRECTORY = 121,
+    IDS_ALREADY_EXISTS = 122,
+    IDS_SAVE_AS = 123,
+    IDS_FAILED_TO_CREATE = 124,
+    IDS_FAILED_TO_CLOSE = 125,
+    IDS_CANNOT_DECRYPT_MAP = 126,
+    IDS_CATCH_EXCEPTION = 127,
+    IDS_FILE_NOT_EXIST = 128,
+    IDS_CANNOT_READ_MAP = 129,
+    IDS_COULD_NOT_OPEN_FILE = 130,
+    IDS_CANNOT_ENCRYPT = 131,
+    IDS_FORMAT_WRONG = 132,
+    IDS_FAILED_TO_OPEN = 133,
+    IDS_GIF_FILTER = 134,
+    IDS_PNG_FILTER = 135,
+    IDS_JPG_FILTER = 136,
+    IDS_PICTURE_FILTER = 137,
+    // Yahoo! smiley table, rows 1 to 110: picture file name, shortcut, friendly name.
+    IDS_YAHOO_FILE_BASE = 5000,
+    IDS_YAHOO_SHORTCUT_BASE = 6000,
+    IDS_YAHOO_NAME_BASE = 7000,
+};
+
+}  // namespace quillmere::resources
