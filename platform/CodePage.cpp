@@ -59,6 +59,12 @@ bool isLowSurrogate(char16_t c) {
     return c >= 0xDC00 && c <= 0xDFFF;
 }
 
+// Windows maps the five bytes that 1252 leaves undefined to the same code points, both ways;
+// glibc refuses them, so conversions go around them.
+bool isUndefinedIn1252(char16_t c) {
+    return c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
+}
+
 }  // namespace
 
 CodePage::CodePage(int number) : m_number(number) {}
@@ -82,7 +88,11 @@ std::string CodePage::toAnsi(std::u16string_view text) const {
     size_t start = 0;
     // Convert in runs so that a surrogate pair that fails is replaced by one '?', not two.
     for (size_t i = 0; i < text.size(); ++i) {
-        if (isHighSurrogate(text[i]) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
+        if (m_number == 1252 && isUndefinedIn1252(text[i])) {
+            convert(cd.get(), text.data() + start, i - start, 2, out, '?');
+            out.push_back(static_cast<char>(text[i]));
+            start = i + 1;
+        } else if (isHighSurrogate(text[i]) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
             convert(cd.get(), text.data() + start, i - start, 2, out, '?');
             convert(cd.get(), text.data() + i, 2, 4, out, '?');
             start = ++i + 1;
@@ -106,12 +116,10 @@ std::u16string CodePage::fromAnsi(std::string_view text) const {
         convert(cd.get(), text.data(), text.size(), 1, out, u'?');
         return out;
     }
-    // Windows maps the five bytes that 1252 leaves undefined to the same code points;
-    // glibc refuses them, so convert around them.
     size_t start = 0;
     for (size_t i = 0; i < text.size(); ++i) {
         const auto b = static_cast<unsigned char>(text[i]);
-        if (b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D) {
+        if (isUndefinedIn1252(b)) {
             convert(cd.get(), text.data() + start, i - start, 1, out, u'?');
             out.push_back(b);
             start = i + 1;

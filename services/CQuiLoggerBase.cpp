@@ -5,10 +5,8 @@
 
 namespace quillmere::services {
 
-CQuiLoggerBase::CQuiLoggerBase(const std::string& name, platform::CodePage codePage)
-    : m_factory(&QuiLoggerFactory::instance()),
-      m_logger(m_factory->getLogger(name)),
-      m_codePage(codePage) {
+CQuiLoggerBase::CQuiLoggerBase(const std::string& name)
+    : m_factory(&QuiLoggerFactory::instance()), m_logger(m_factory->getLogger(name)) {
     if (m_logger != nullptr) {
         log(QUI_DEBUG, u"Initializing logger: " + platform::utf16FromUtf8(name));
     }
@@ -16,7 +14,7 @@ CQuiLoggerBase::CQuiLoggerBase(const std::string& name, platform::CodePage codeP
 
 void CQuiLoggerBase::log(const QuiLevel& level, std::u16string_view message) const {
     if (m_logger != nullptr) {
-        m_logger->log(level, m_codePage.toAnsi(message));
+        m_logger->log(level, platform::CodePage::system().toAnsi(message));
     }
 }
 

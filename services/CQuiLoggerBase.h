@@ -14,10 +14,10 @@ class QuiLoggerFactory;
 // The handle that the wizard and its pages log through. It does not own its logger.
 class CQuiLoggerBase {
 public:
-    explicit CQuiLoggerBase(const std::string& name,
-                            platform::CodePage codePage = platform::CodePage::system());
+    explicit CQuiLoggerBase(const std::string& name);
 
-    // Converts the message to the 8-bit code page and logs it; does nothing without a logger.
+    // Converts the message to the system's 8-bit code page and logs it; does nothing without a
+    // logger.
     void log(const QuiLevel& level, std::u16string_view message) const;
     void debug(std::u16string_view message) const { log(QUI_DEBUG, message); }
 
@@ -26,7 +26,6 @@ public:
 private:
     QuiLoggerFactory* m_factory;
     QuiLogger* m_logger;
-    platform::CodePage m_codePage;
 };
 
 }  // namespace quillmere::services
