@@ -60,7 +60,8 @@ void printText(const InfoFacts& f, std::ostream& out) {
     auto line = [&out](const char* label, const std::string& value) {
         out << std::left << std::setw(34) << label << value << '\n';
     };
-    line("Profile:", f.prefix ? "Wine prefix " + *f.prefix : std::string("native (no Wine prefix)"));
+    line("Profile:",
+         f.prefix ? "Wine prefix " + *f.prefix : std::string("native (no Wine prefix)"));
     line("Roaming application data:", f.roaming.value_or("none"));
     line("Local application data:", f.local.value_or("none"));
     line("Temporary folder:", f.temp);
@@ -72,9 +73,8 @@ void printText(const InfoFacts& f, std::ostream& out) {
 
 }  // namespace
 
-int InfoCommand::run(const std::vector<std::string>& args,
-                     const platform::PlatformProfile& profile, std::ostream& out,
-                     std::ostream& err) {
+int InfoCommand::run(const std::vector<std::string>& args, const platform::PlatformProfile& profile,
+                     std::ostream& out, std::ostream& err) {
     bool json = false;
     for (const std::string& arg : args) {
         if (arg == "--json") {

@@ -10,7 +10,7 @@ namespace quillmere::cli {
 
 // `quillmere-cli info [--json]`: where Quillmere looks for the messenger's files.
 class InfoCommand {
-public:
+  public:
     static int run(const std::vector<std::string>& args, const platform::PlatformProfile& profile,
                    std::ostream& out, std::ostream& err);
 };

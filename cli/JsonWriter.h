@@ -9,7 +9,7 @@ namespace quillmere::cli {
 
 // Writes one flat JSON object, member by member.
 class JsonWriter {
-public:
+  public:
     explicit JsonWriter(std::ostream& out);
     ~JsonWriter();
     JsonWriter(const JsonWriter&) = delete;
@@ -22,7 +22,7 @@ public:
     // A JSON string literal for UTF-8 text.
     static std::string quote(std::string_view text);
 
-private:
+  private:
     void key(std::string_view name);
 
     std::ostream& m_out;

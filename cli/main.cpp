@@ -36,8 +36,8 @@ int main(int argc, char** argv) {
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     try {
         if (args[0] == "info") {
-            const auto profile =
-                quillmere::platform::PlatformProfile::detect(quillmere::platform::Environment::fromProcess());
+            const auto profile = quillmere::platform::PlatformProfile::detect(
+                quillmere::platform::Environment::fromProcess());
             return quillmere::cli::InfoCommand::run(rest, *profile, std::cout, std::cerr);
         }
     } catch (const std::exception& e) {

@@ -16,7 +16,8 @@ std::optional<Bytes> run(const EVP_CIPHER* cipher, ByteView key, ByteView input,
     }
     CipherCtx ctx(EVP_CIPHER_CTX_new());
     const std::array<std::uint8_t, EVP_MAX_IV_LENGTH> iv{};
-    if (!ctx || EVP_CipherInit_ex(ctx.get(), cipher, nullptr, key.data(), iv.data(), encrypt) != 1) {
+    if (!ctx ||
+        EVP_CipherInit_ex(ctx.get(), cipher, nullptr, key.data(), iv.data(), encrypt) != 1) {
         return std::nullopt;
     }
     Bytes out(input.size() + static_cast<size_t>(EVP_CIPHER_get_block_size(cipher)));

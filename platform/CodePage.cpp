@@ -38,8 +38,7 @@ void convert(iconv_t cd, const In* in, size_t inCount, size_t unitOnError,
         char* dst = buffer;
         size_t dstLeft = sizeof(buffer);
         const size_t rc = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-        out.append(reinterpret_cast<const Out*>(buffer),
-                   (sizeof(buffer) - dstLeft) / sizeof(Out));
+        out.append(reinterpret_cast<const Out*>(buffer), (sizeof(buffer) - dstLeft) / sizeof(Out));
         if (rc == static_cast<size_t>(-1) && errno != E2BIG) {
             // Unconvertible or truncated input: one replacement, skip the offending unit.
             const size_t skip = std::min(unitOnError, srcLeft);

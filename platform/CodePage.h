@@ -8,7 +8,7 @@ namespace quillmere::platform {
 // The system's 8-bit ("ANSI") code page. Characters it cannot hold become '?', as the Windows
 // conversion does.
 class CodePage {
-public:
+  public:
     explicit CodePage(int number = 1252);
 
     // The code page of this process's user-interface language.
@@ -19,7 +19,7 @@ public:
     std::string toAnsi(std::u16string_view text) const;
     std::u16string fromAnsi(std::string_view text) const;
 
-private:
+  private:
     int m_number;
 };
 

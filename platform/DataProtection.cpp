@@ -25,7 +25,7 @@ constexpr size_t kSaltLength = 16;
 constexpr size_t kKeyLength = 24;
 
 class BlobWriter {
-public:
+  public:
     void u32(std::uint32_t value) {
         for (int shift = 0; shift < 32; shift += 8) {
             m_out.push_back(static_cast<std::uint8_t>(value >> shift));
@@ -38,13 +38,13 @@ public:
     }
     Bytes take() { return std::move(m_out); }
 
-private:
+  private:
     Bytes m_out;
 };
 
 // Reads the blob front to back; any read past the end marks it bad and yields zeros/empties.
 class BlobReader {
-public:
+  public:
     explicit BlobReader(ByteView blob) : m_blob(blob) {}
 
     std::uint32_t u32() {
@@ -67,7 +67,7 @@ public:
     ByteView sized() { return raw(u32()); }
     bool ok() const { return m_ok; }
 
-private:
+  private:
     ByteView m_blob;
     size_t m_pos = 0;
     bool m_ok = true;
@@ -136,8 +136,7 @@ std::optional<Bytes> DataProtection::CryptProtectData(ByteView data,
     return protectWithSalt(data, description, entropy, salt);
 }
 
-std::optional<Bytes> DataProtection::protectWithSalt(ByteView data,
-                                                     std::u16string_view description,
+std::optional<Bytes> DataProtection::protectWithSalt(ByteView data, std::u16string_view description,
                                                      ByteView entropy, ByteView salt) const {
     const Bytes key = deriveKey(m_userNames.front(), salt, entropy);
     const std::optional<Bytes> cipherText = cbcEncrypt(EVP_des_ede3_cbc(), key, data);

@@ -13,7 +13,7 @@ namespace quillmere::platform {
 // running in a Wine prefix reads what we write and we read what it wrote. This is compatibility
 // with that format, not secrecy: the key is derived from the user name and public constants.
 class DataProtection {
-public:
+  public:
     // User names in the 8-bit code page. The first one protects; unprotecting tries each in turn
     // and the fingerprint tells which one made the blob.
     explicit DataProtection(std::vector<std::string> userNames);
@@ -26,7 +26,7 @@ public:
     std::optional<Bytes> protectWithSalt(ByteView data, std::u16string_view description,
                                          ByteView entropy, ByteView salt) const;
 
-private:
+  private:
     std::vector<std::string> m_userNames;
 };
 

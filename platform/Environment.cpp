@@ -25,7 +25,8 @@ Environment Environment::fromProcess() {
         std::string_view text(*entry);
         const auto eq = text.find('=');
         if (eq != std::string_view::npos) {
-            env.m_variables.emplace(std::string(text.substr(0, eq)), std::string(text.substr(eq + 1)));
+            env.m_variables.emplace(std::string(text.substr(0, eq)),
+                                    std::string(text.substr(eq + 1)));
         }
     }
     return env;

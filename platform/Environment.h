@@ -10,7 +10,7 @@ namespace quillmere::platform {
 // A snapshot of the environment variables that the platform layer reads, so that tests can
 // describe a machine without touching the process environment.
 class Environment {
-public:
+  public:
     Environment() = default;
     explicit Environment(std::map<std::string, std::string> variables);
 
@@ -25,7 +25,7 @@ public:
     // $USER, else the account name from the password database.
     std::string userName() const;
 
-private:
+  private:
     std::map<std::string, std::string, std::less<>> m_variables;
     bool m_fromProcess = false;
 };

@@ -8,7 +8,7 @@ namespace quillmere::platform {
 // application-data folder, no registry and no Windows version, so every road works offline with
 // the pre-8 store.
 class NativeProfile : public PlatformProfile {
-public:
+  public:
     explicit NativeProfile(Environment env);
 
     std::string kindName() const override { return "native"; }
@@ -16,14 +16,14 @@ public:
     std::optional<WindowsVersion> windowsVersion() const override { return std::nullopt; }
     std::string userName() const override;
 
-protected:
+  protected:
     std::optional<std::filesystem::path> profileRoamingAppData() const override;
     std::optional<std::filesystem::path> profileLocalAppData() const override {
         return std::nullopt;
     }
     std::vector<std::string> otherUserNames() const override;
 
-private:
+  private:
     Registry m_registry;
 };
 

@@ -9,7 +9,7 @@ namespace quillmere::platform {
 // Windows paths are case-insensitive and Linux paths are not, so folders named by the messenger
 // or the registry are looked up one component at a time.
 class PathLookup {
-public:
+  public:
     // Resolves `relative` below `base`, matching each component without regard to letter case (an
     // exact match wins). Components that do not exist are kept as given, so the result still
     // names where the entry would be.

@@ -22,7 +22,7 @@ struct WindowsVersion {
 // answer: a Wine prefix, or a native profile when there is none. APPDATA, LOCALAPPDATA and TMPDIR
 // override the folders in both.
 class PlatformProfile {
-public:
+  public:
     explicit PlatformProfile(Environment env);
     virtual ~PlatformProfile();
     PlatformProfile(const PlatformProfile&) = delete;
@@ -54,13 +54,13 @@ public:
     // Data protection bound to userName(), reading blobs of the other candidate names too.
     DataProtection dataProtection() const;
 
-protected:
+  protected:
     const Environment& environment() const { return m_env; }
     virtual std::optional<std::filesystem::path> profileRoamingAppData() const = 0;
     virtual std::optional<std::filesystem::path> profileLocalAppData() const = 0;
     virtual std::vector<std::string> otherUserNames() const { return {}; }
 
-private:
+  private:
     Environment m_env;
 };
 

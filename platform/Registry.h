@@ -12,7 +12,7 @@ enum class RegistryRoot { CurrentUser, LocalMachine, ClassesRoot };
 // The read-only registry behind RegOpenKeyExW / RegQueryValueExW. HKCU and HKLM are a Wine
 // prefix's user.reg and system.reg; HKCR is HKLM\Software\Classes. Without a prefix it is empty.
 class Registry {
-public:
+  public:
     Registry() = default;
     Registry(std::optional<RegistryHive> currentUser, std::optional<RegistryHive> localMachine);
 
@@ -25,7 +25,7 @@ public:
     std::optional<std::u16string> queryText(RegistryRoot root, std::u16string_view keyPath,
                                             std::u16string_view name) const;
 
-private:
+  private:
     const RegistryHive* hive(RegistryRoot root) const;
     static std::u16string hivePath(RegistryRoot root, std::u16string_view keyPath);
 

@@ -63,17 +63,21 @@ std::u16string RegistryHive::normalizeKey(std::u16string_view keyPath) {
 
 void RegistryHive::setValue(std::u16string_view keyPath, std::u16string_view name,
                             RegistryValue value) {
-    addKey(keyPath);
-    m_keys[normalizeKey(keyPath)].insert_or_assign(asciiLower(name), std::move(value));
+    setValue(addKey(keyPath), name, std::move(value));
 }
 
-void RegistryHive::addKey(std::u16string_view keyPath) {
+void RegistryHive::setValue(Values& values, std::u16string_view name, RegistryValue value) {
+    values.insert_or_assign(asciiLower(name), std::move(value));
+}
+
+RegistryHive::Values& RegistryHive::addKey(std::u16string_view keyPath) {
     // A key's ancestors exist as soon as it does, though the file may not list them.
     const std::u16string key = normalizeKey(keyPath);
-    for (size_t sep = key.find(u'\\'); sep != std::u16string::npos; sep = key.find(u'\\', sep + 1)) {
+    for (size_t sep = key.find(u'\\'); sep != std::u16string::npos;
+         sep = key.find(u'\\', sep + 1)) {
         m_keys.try_emplace(key.substr(0, sep));
     }
-    m_keys.try_emplace(key);
+    return m_keys[key];
 }
 
 bool RegistryHive::hasKey(std::u16string_view keyPath) const {

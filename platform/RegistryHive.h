@@ -36,16 +36,19 @@ struct RegistryValue {
 // One registry file's keys and values. Key paths and value names are matched without regard to
 // letter case; the default value has the empty name.
 class RegistryHive {
-public:
+  public:
+    using Values = std::map<std::u16string, RegistryValue>;
+
     void setValue(std::u16string_view keyPath, std::u16string_view name, RegistryValue value);
-    void addKey(std::u16string_view keyPath);
+    // Creates the key and its ancestors; returns the key's values for filling in.
+    Values& addKey(std::u16string_view keyPath);
+    static void setValue(Values& values, std::u16string_view name, RegistryValue value);
 
     bool hasKey(std::u16string_view keyPath) const;
     const RegistryValue* value(std::u16string_view keyPath, std::u16string_view name) const;
     size_t keyCount() const { return m_keys.size(); }
 
-private:
-    using Values = std::map<std::u16string, RegistryValue>;
+  private:
     static std::u16string normalizeKey(std::u16string_view keyPath);
 
     std::map<std::u16string, Values> m_keys;

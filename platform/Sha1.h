@@ -11,7 +11,7 @@ using Sha1Digest = std::array<std::uint8_t, 20>;
 
 // Incremental SHA-1, for digests that are fed from several pieces.
 class Sha1 {
-public:
+  public:
     Sha1();
     ~Sha1();
     Sha1(const Sha1&) = delete;
@@ -22,7 +22,7 @@ public:
 
     static Sha1Digest of(ByteView data);
 
-private:
+  private:
     struct State;
     std::unique_ptr<State> m_state;
 };

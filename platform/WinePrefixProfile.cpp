@@ -23,11 +23,11 @@ struct NamedVersion {
 
 // The names winecfg writes for the Windows version it imitates.
 constexpr NamedVersion kWineVersions[] = {
-    {u"win11", {10, 0}},    {u"win10", {10, 0}},  {u"win81", {6, 3}},    {u"win8", {6, 2}},
-    {u"win2008r2", {6, 1}}, {u"win7", {6, 1}},    {u"win2008", {6, 0}},  {u"vista", {6, 0}},
-    {u"win2003", {5, 2}},   {u"winxp64", {5, 2}}, {u"winxp", {5, 1}},    {u"win2k", {5, 0}},
-    {u"winme", {4, 90}},    {u"win98", {4, 10}},  {u"win95", {4, 0}},    {u"nt40", {4, 0}},
-    {u"nt351", {3, 51}},    {u"win31", {3, 10}},  {u"win30", {3, 0}},    {u"win20", {2, 0}},
+    {u"win11", {10, 0}},    {u"win10", {10, 0}},  {u"win81", {6, 3}},   {u"win8", {6, 2}},
+    {u"win2008r2", {6, 1}}, {u"win7", {6, 1}},    {u"win2008", {6, 0}}, {u"vista", {6, 0}},
+    {u"win2003", {5, 2}},   {u"winxp64", {5, 2}}, {u"winxp", {5, 1}},   {u"win2k", {5, 0}},
+    {u"winme", {4, 90}},    {u"win98", {4, 10}},  {u"win95", {4, 0}},   {u"nt40", {4, 0}},
+    {u"nt351", {3, 51}},    {u"win31", {3, 10}},  {u"win30", {3, 0}},   {u"win20", {2, 0}},
 };
 
 std::optional<WindowsVersion> parseDottedVersion(std::u16string_view text) {
@@ -58,7 +58,8 @@ WinePrefixProfile::WinePrefixProfile(Environment env, std::filesystem::path pref
       m_registry(Registry::fromWinePrefix(m_prefix)) {}
 
 std::optional<WindowsVersion> WinePrefixProfile::windowsVersion() const {
-    if (auto name = m_registry.queryText(RegistryRoot::CurrentUser, u"Software\\Wine", u"Version")) {
+    if (auto name =
+            m_registry.queryText(RegistryRoot::CurrentUser, u"Software\\Wine", u"Version")) {
         const std::u16string lower = asciiLower(*name);
         for (const auto& known : kWineVersions) {
             if (known.name == lower) {
@@ -67,11 +68,11 @@ std::optional<WindowsVersion> WinePrefixProfile::windowsVersion() const {
         }
     }
     constexpr std::u16string_view nt = u"Software\\Microsoft\\Windows NT\\CurrentVersion";
-    const auto major = m_registry.queryValue(RegistryRoot::LocalMachine, nt,
-                                             u"CurrentMajorVersionNumber");
+    const auto major =
+        m_registry.queryValue(RegistryRoot::LocalMachine, nt, u"CurrentMajorVersionNumber");
     if (major && major->dword()) {
-        const auto minor = m_registry.queryValue(RegistryRoot::LocalMachine, nt,
-                                                 u"CurrentMinorVersionNumber");
+        const auto minor =
+            m_registry.queryValue(RegistryRoot::LocalMachine, nt, u"CurrentMinorVersionNumber");
         return WindowsVersion{*major->dword(), minor && minor->dword() ? *minor->dword() : 0};
     }
     if (auto text = m_registry.queryText(RegistryRoot::LocalMachine, nt, u"CurrentVersion")) {
@@ -96,7 +97,8 @@ std::optional<std::string> WinePrefixProfile::userFromShellFolders() const {
         }
         const size_t from = start + 7;
         const size_t end = path->find(u'\\', from);
-        const std::u16string user = path->substr(from, end == std::u16string::npos ? end : end - from);
+        const std::u16string user =
+            path->substr(from, end == std::u16string::npos ? end : end - from);
         if (!user.empty()) {
             return utf8FromUtf16(user);
         }
@@ -172,8 +174,8 @@ std::optional<std::filesystem::path> WinePrefixProfile::profileRoamingAppData() 
         return found;
     }
     // %APPDATA% always expands in a prefix; the messenger would create the folder.
-    return PathLookup::resolveNoCase(m_prefix, std::filesystem::path("drive_c/users") / userName() /
-                                                   "AppData/Roaming");
+    return PathLookup::resolveNoCase(
+        m_prefix, std::filesystem::path("drive_c/users") / userName() / "AppData/Roaming");
 }
 
 std::optional<std::filesystem::path> WinePrefixProfile::profileLocalAppData() const {

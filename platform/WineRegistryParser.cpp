@@ -30,15 +30,24 @@ void appendRaw(std::u16string& out, std::string_view run) {
 
 char16_t controlEscape(char c) {
     switch (c) {
-        case 'a': return 0x07;
-        case 'b': return 0x08;
-        case 'e': return 0x1B;
-        case 'f': return 0x0C;
-        case 'n': return 0x0A;
-        case 'r': return 0x0D;
-        case 't': return 0x09;
-        case 'v': return 0x0B;
-        default: return static_cast<unsigned char>(c);
+        case 'a':
+            return 0x07;
+        case 'b':
+            return 0x08;
+        case 'e':
+            return 0x1B;
+        case 'f':
+            return 0x0C;
+        case 'n':
+            return 0x0A;
+        case 'r':
+            return 0x0D;
+        case 't':
+            return 0x09;
+        case 'v':
+            return 0x0B;
+        default:
+            return static_cast<unsigned char>(c);
     }
 }
 
@@ -56,8 +65,8 @@ char16_t decodeEscape(std::string_view text, size_t& pos) {
     }
     if (c >= '0' && c <= '7') {
         unsigned value = static_cast<unsigned>(c - '0');
-        for (int digits = 1; digits < 3 && pos < text.size() && text[pos] >= '0' && text[pos] <= '7';
-             ++digits) {
+        for (int digits = 1;
+             digits < 3 && pos < text.size() && text[pos] >= '0' && text[pos] <= '7'; ++digits) {
             value = value * 8 + static_cast<unsigned>(text[pos++] - '0');
         }
         return static_cast<char16_t>(value);
@@ -197,7 +206,7 @@ std::string_view trimRight(std::string_view text) {
 }
 
 class Reader {
-public:
+  public:
     explicit Reader(std::string_view text) : m_text(text) {}
 
     bool next(std::string_view& line) {
@@ -213,13 +222,12 @@ public:
         return true;
     }
 
-private:
+  private:
     std::string_view m_text;
     size_t m_pos = 0;
 };
 
-void parseValueLine(std::string_view line, Reader& reader, const std::u16string& key,
-                    RegistryHive& hive) {
+void parseValueLine(std::string_view line, Reader& reader, RegistryHive::Values& values) {
     size_t pos = 0;
     std::u16string name;
     if (line[0] == '@') {
@@ -244,7 +252,7 @@ void parseValueLine(std::string_view line, Reader& reader, const std::u16string&
         data += trimLeft(more);
     }
     if (auto value = parseData(data)) {
-        hive.setValue(key, name, std::move(*value));
+        RegistryHive::setValue(values, name, std::move(*value));
     }
 }
 
@@ -254,7 +262,7 @@ RegistryHive WineRegistryParser::parse(std::string_view text) {
     RegistryHive hive;
     Reader reader(text);
     std::string_view line;
-    std::optional<std::u16string> key;
+    RegistryHive::Values* values = nullptr;
     while (reader.next(line)) {
         line = trimLeft(line);
         if (line.empty() || line[0] == ';' || line[0] == '#') {
@@ -262,14 +270,12 @@ RegistryHive WineRegistryParser::parse(std::string_view text) {
         }
         if (line[0] == '[') {
             size_t pos = 1;
-            key = readEscaped(line, pos, ']');
-            if (key) {
-                hive.addKey(*key);
-            }
+            const auto key = readEscaped(line, pos, ']');
+            values = key ? &hive.addKey(*key) : nullptr;
             continue;
         }
-        if (key && (line[0] == '"' || line[0] == '@')) {
-            parseValueLine(line, reader, *key, hive);
+        if (values != nullptr && (line[0] == '"' || line[0] == '@')) {
+            parseValueLine(line, reader, *values);
         }
     }
     return hive;

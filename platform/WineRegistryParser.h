@@ -13,7 +13,7 @@ namespace quillmere::platform {
 // string escapes. Lines it does not understand are skipped, so a damaged file still yields what
 // it holds.
 class WineRegistryParser {
-public:
+  public:
     static constexpr std::uintmax_t kMaxFileBytes = 128u << 20;
 
     static RegistryHive parse(std::string_view text);

@@ -20,10 +20,18 @@ std::string unescape(std::string_view text) {
             continue;
         }
         switch (text[++i]) {
-            case 'r': out.push_back('\r'); break;
-            case 'n': out.push_back('\n'); break;
-            case 't': out.push_back('\t'); break;
-            case '\\': out.push_back('\\'); break;
+            case 'r':
+                out.push_back('\r');
+                break;
+            case 'n':
+                out.push_back('\n');
+                break;
+            case 't':
+                out.push_back('\t');
+                break;
+            case '\\':
+                out.push_back('\\');
+                break;
             default:
                 out.push_back('\\');
                 out.push_back(text[i]);
@@ -73,10 +81,15 @@ bool StringTable::loadModule(const std::filesystem::path& file) {
         return false;
     }
     std::ifstream in(file, std::ios::binary);
-    const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string content((std::istreambuf_iterator<char>(in)),
+                              std::istreambuf_iterator<char>());
     if (!in.eof() && in.fail()) {
         return false;
     }
+    return loadModuleText(content);
+}
+
+bool StringTable::loadModuleText(std::string_view content) {
     std::map<int, std::u16string> replacements;
     std::string_view rest(content);
     if (rest.starts_with("\xEF\xBB\xBF")) {

@@ -13,7 +13,7 @@ class QuiLoggerFactory;
 
 // The handle that the wizard and its pages log through. It does not own its logger.
 class CQuiLoggerBase {
-public:
+  public:
     explicit CQuiLoggerBase(const std::string& name);
 
     // Converts the message to the system's 8-bit code page and logs it; does nothing without a
@@ -23,7 +23,7 @@ public:
 
     QuiLogger* logger() const { return m_logger; }
 
-private:
+  private:
     QuiLoggerFactory* m_factory;
     QuiLogger* m_logger;
 };

@@ -10,7 +10,7 @@ namespace quillmere::services {
 
 // An argument of formatText: text for %s, a number for %i, %d or %u.
 class FormatArg {
-public:
+  public:
     FormatArg(std::u16string_view text) : m_value(text) {}
     FormatArg(const std::u16string& text) : m_value(std::u16string_view(text)) {}
     FormatArg(const char16_t* text) : m_value(std::u16string_view(text)) {}
@@ -21,7 +21,7 @@ public:
 
     std::u16string render() const;
 
-private:
+  private:
     std::variant<std::u16string_view, long long> m_value;
 };
 

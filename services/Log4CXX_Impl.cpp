@@ -39,12 +39,23 @@ void Log4CXX_Impl::setLevel(const QuiLevel& level) {
 void Log4CXX_Impl::log(const QuiLevel& level, const std::string& message) {
     const TLogFunctor* functor = nullptr;
     switch (level.code) {
-        case 1: functor = &m_debug; break;
-        case 2: functor = &m_info; break;
-        case 3: functor = &m_warn; break;
-        case 4: functor = &m_error; break;
-        case 5: functor = &m_fatal; break;
-        default: return;
+        case 1:
+            functor = &m_debug;
+            break;
+        case 2:
+            functor = &m_info;
+            break;
+        case 3:
+            functor = &m_warn;
+            break;
+        case 4:
+            functor = &m_error;
+            break;
+        case 5:
+            functor = &m_fatal;
+            break;
+        default:
+            return;
     }
     // log4cxx keeps its text in UTF-8; the code page says what the 8-bit bytes mean.
     (*functor)(platform::utf8FromUtf16(m_codePage.fromAnsi(message)));

@@ -12,7 +12,7 @@ namespace quillmere::services {
 
 // The log4cxx implementation of QuiLogger.
 class Log4CXX_Impl : public virtual QuiLogger {
-public:
+  public:
     // The logger of that name; the root logger when `root` is true.
     Log4CXX_Impl(const std::string& name, bool root, platform::CodePage codePage);
 
@@ -22,7 +22,7 @@ public:
     void log(const QuiLevel& level, const std::string& message) override;
     bool isEnabled() const override;
 
-private:
+  private:
     log4cxx::LoggerPtr m_logger;
     std::string m_name;
     platform::CodePage m_codePage;

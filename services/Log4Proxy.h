@@ -9,14 +9,14 @@ namespace quillmere::services {
 
 // One log4cxx logger at one level.
 class Log4Proxy {
-public:
+  public:
     Log4Proxy(log4cxx::LoggerPtr logger, log4cxx::LevelPtr level);
 
     bool isEnabled() const;
     // The message is UTF-8; it is logged without source file and with line -1.
     void log(const std::string& message) const;
 
-private:
+  private:
     log4cxx::LoggerPtr m_logger;
     log4cxx::LevelPtr m_level;
 };

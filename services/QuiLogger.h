@@ -8,7 +8,7 @@ namespace quillmere::services {
 
 // The abstract logger behind the wizard's handle.
 class QuiLogger {
-public:
+  public:
     virtual ~QuiLogger() = default;
 
     // Codes 1 to 5 as for log(); 0 switches the logger off and 6 lets everything through.

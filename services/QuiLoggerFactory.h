@@ -18,7 +18,7 @@ enum QuiLoggerKind : int {
 
 // The process-wide owner of every logger, created on first use and kept until the process ends.
 class QuiLoggerFactory {
-public:
+  public:
     static QuiLoggerFactory& instance();
 
     virtual ~QuiLoggerFactory();
@@ -32,10 +32,10 @@ public:
     virtual QuiLogger* findLogger(const std::string& name) const;
     virtual QuiLogger* findRootLogger() const;
 
-protected:
+  protected:
     QuiLoggerFactory();
 
-private:
+  private:
     QuiLogger* getOrCreate(const std::string& name, bool root);
 
     std::map<std::string, std::unique_ptr<QuiLogger>> m_loggers;

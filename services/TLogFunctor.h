@@ -6,7 +6,7 @@ namespace quillmere::services {
 
 // Logs one message at one fixed level.
 class TLogFunctor {
-public:
+  public:
     virtual ~TLogFunctor() = default;
     virtual void operator()(const std::string& message) const = 0;
 };
@@ -14,7 +14,7 @@ public:
 // Binds a TLogFunctor to a back-end proxy that knows whether its level is enabled.
 template <typename Proxy>
 class TLogFunctorImpl : public TLogFunctor {
-public:
+  public:
     explicit TLogFunctorImpl(Proxy proxy) : m_proxy(std::move(proxy)) {}
 
     void operator()(const std::string& message) const override {
@@ -23,7 +23,7 @@ public:
         }
     }
 
-private:
+  private:
     Proxy m_proxy;
 };
 

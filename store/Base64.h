@@ -8,7 +8,7 @@
 namespace quillmere::store {
 
 class Base64 {
-public:
+  public:
     // Standard alphabet, "=" padding, no line breaks.
     static std::string encode(platform::ByteView data);
     // Decodes from the start up to the first character outside the alphabet (the "=" pad and a

@@ -2,8 +2,7 @@
 
 namespace quillmere::store {
 
-EmoticonRecord::EmoticonRecord(std::u16string shortcut, std::u16string name,
-                               std::u16string msnObj)
+EmoticonRecord::EmoticonRecord(std::u16string shortcut, std::u16string name, std::u16string msnObj)
     : m_fields{std::move(shortcut), std::move(name), std::move(msnObj)} {}
 
 std::u16string EmoticonRecord::mapTextLine() const {

@@ -9,7 +9,7 @@ namespace quillmere::store {
 // One emoticon as the pages carry it: shortcut, friendly name and msnobj text, addressed by
 // index 0, 1 and 2. No field may hold a TAB, the separator of every text form.
 class EmoticonRecord {
-public:
+  public:
     EmoticonRecord() = default;
     EmoticonRecord(std::u16string shortcut, std::u16string name, std::u16string msnObj);
 
@@ -25,7 +25,7 @@ public:
 
     bool operator==(const EmoticonRecord&) const = default;
 
-private:
+  private:
     std::array<std::u16string, 3> m_fields;
 };
 

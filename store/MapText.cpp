@@ -5,12 +5,9 @@
 namespace quillmere::store {
 
 const TrfSplitWording TrfSplitWording::kIconList{
-    u"Start CPropertyPageIconList::ParseTRFdat()",
-    true,
-    u"missing tab key, the format is wrong",
-    u"missing tab key, the format is wrong",
-    u"Leaving CPropertyPageIconList::ParseTRFdat()",
-    true,
+    u"Start CPropertyPageIconList::ParseTRFdat()",   true,
+    u"missing tab key, the format is wrong",         u"missing tab key, the format is wrong",
+    u"Leaving CPropertyPageIconList::ParseTRFdat()", true,
 };
 
 const TrfSplitWording TrfSplitWording::kImportFinish{

@@ -50,7 +50,8 @@ ProtectedReadResult ProtectedTextFile::read(const std::filesystem::path& path,
     if (bytes.empty()) {
         return {ProtectedReadFailure::Empty, {}};
     }
-    const platform::ByteView blob = platform::ByteView(bytes).subspan(std::min<size_t>(2, bytes.size()));
+    const platform::ByteView blob =
+        platform::ByteView(bytes).subspan(std::min<size_t>(2, bytes.size()));
     const std::optional<platform::Bytes> plain = protection.CryptUnprotectData(blob, entropy);
     if (!plain) {
         return {ProtectedReadFailure::Refused, {}};
@@ -59,8 +60,7 @@ ProtectedReadResult ProtectedTextFile::read(const std::filesystem::path& path,
 }
 
 ProtectedWriteResult ProtectedTextFile::write(const std::filesystem::path& path,
-                                              std::u16string_view text,
-                                              platform::ByteView entropy,
+                                              std::u16string_view text, platform::ByteView entropy,
                                               const platform::DataProtection& protection) {
     const std::optional<platform::Bytes> blob =
         protection.CryptProtectData(wrap(text), u"", entropy);
@@ -70,7 +70,8 @@ ProtectedWriteResult ProtectedTextFile::write(const std::filesystem::path& path,
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     const char header[2] = {0x03, 0x04};
     out.write(header, 2);
-    out.write(reinterpret_cast<const char*>(blob->data()), static_cast<std::streamsize>(blob->size()));
+    out.write(reinterpret_cast<const char*>(blob->data()),
+              static_cast<std::streamsize>(blob->size()));
     out.close();
     return out ? ProtectedWriteResult::Written : ProtectedWriteResult::WriteFailed;
 }
@@ -86,8 +87,8 @@ platform::Bytes ProtectedTextFile::wrap(std::u16string_view text) {
 }
 
 std::u16string ProtectedTextFile::unwrap(platform::ByteView plain) {
-    const platform::Bytes decoded = Base64::decode(
-        std::string_view(reinterpret_cast<const char*>(plain.data()), plain.size()));
+    const platform::Bytes decoded =
+        Base64::decode(std::string_view(reinterpret_cast<const char*>(plain.data()), plain.size()));
     std::u16string text;
     text.reserve(decoded.size() / 2);
     for (size_t i = 0; i + 1 < decoded.size(); i += 2) {

@@ -25,7 +25,7 @@ enum class ProtectedWriteResult { Written, ProtectRefused, WriteFailed };
 // The pre-8 store's map.dat and TRF files: 0x03 0x04 and a data-protection blob around the
 // Base64 of the UTF-16LE text with its NUL unit, followed by one zero byte.
 class ProtectedTextFile {
-public:
+  public:
     struct SizeLimit {
         std::uintmax_t bytes;
         bool truncates;  // read the first `bytes` bytes, rather than refuse a longer file

@@ -20,7 +20,8 @@ int CQuillmereApp::InitInstance() {
     try {
         QDialog sheet;
         sheet.setObjectName("CMainWizard");
-        sheet.setWindowTitle(QString::fromStdU16String(m_strings.get(resources::IDS_WIZARD_CAPTION)));
+        sheet.setWindowTitle(
+            QString::fromStdU16String(m_strings.get(resources::IDS_WIZARD_CAPTION)));
         auto* layout = new QVBoxLayout(&sheet);
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &sheet);
         layout->addWidget(buttons);

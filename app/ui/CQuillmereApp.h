@@ -11,14 +11,14 @@ namespace quillmere::app {
 class CQuillmereApp : public QApplication {
     Q_OBJECT
 
-public:
+  public:
     CQuillmereApp(int& argc, char** argv);
 
     int InitInstance();
 
     const resources::StringTable& strings() const { return m_strings; }
 
-private:
+  private:
     resources::StringTable m_strings;
 };
 

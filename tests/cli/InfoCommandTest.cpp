@@ -12,7 +12,8 @@
 namespace quillmere::cli {
 namespace {
 
-constexpr std::string_view kUserReg = R"([Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders] 1700000000
+constexpr std::string_view kUserReg =
+    R"([Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders] 1700000000
 "AppData"="C:\\users\\dana \"d\"\\Application Data"
 
 [Software\\Wine] 1700000000
@@ -56,8 +57,8 @@ TEST(InfoCommand, DescribesAWinePrefixAsJson) {
 }
 
 TEST(InfoCommand, DescribesTheNativeProfileAsText) {
-    const auto profile = platform::PlatformProfile::detect(platform::Environment(
-        {{"HOME", "/home/eve"}, {"USER", "eve"}, {"WINEPREFIX", "/none"}}));
+    const auto profile = platform::PlatformProfile::detect(
+        platform::Environment({{"HOME", "/home/eve"}, {"USER", "eve"}, {"WINEPREFIX", "/none"}}));
     const CommandRun run = runInfo({}, *profile);
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("native (no Wine prefix)"), std::string::npos) << run.out;

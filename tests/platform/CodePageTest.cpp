@@ -20,15 +20,12 @@ TEST_P(CodePageToAnsi, ConvertsAndReplacesWhatTheCodePageCannotHold) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CodePageToAnsi,
-    testing::Values(ToAnsiCase{1252, u"kim", "kim"},
-                    ToAnsiCase{1252, u"\u00e9\u20ac", "\xE9\x80"},
+    testing::Values(ToAnsiCase{1252, u"kim", "kim"}, ToAnsiCase{1252, u"\u00e9\u20ac", "\xE9\x80"},
                     ToAnsiCase{1252, u"a\u65e5\u672cb", "a??b"},
                     // One '?' for a character outside the BMP, not one per surrogate.
-                    ToAnsiCase{1252, u"x\U0001F600y", "x?y"},
-                    ToAnsiCase{1252, u"x\xD800y", "x?y"},
+                    ToAnsiCase{1252, u"x\U0001F600y", "x?y"}, ToAnsiCase{1252, u"x\xD800y", "x?y"},
                     ToAnsiCase{932, u"\u65e5\u672c", "\x93\xFA\x96\x7B"},
-                    ToAnsiCase{936, u"\u4e2d", "\xD6\xD0"},
-                    ToAnsiCase{950, u"\u4e2d", "\xA4\xA4"},
+                    ToAnsiCase{936, u"\u4e2d", "\xD6\xD0"}, ToAnsiCase{950, u"\u4e2d", "\xA4\xA4"},
                     ToAnsiCase{932, u"\u00e9", "?"}));
 
 TEST(CodePage, FromAnsiKeepsTheBytesThatWindows1252LeavesUndefined) {

@@ -33,8 +33,8 @@ Bytes bytesOf(std::string_view text) {
 TEST(DataProtection, ReadsBlobsWrittenByWine) {
     const DataProtection protection({"someone-else", "root"});
     for (const auto& blob : kWineBlobs) {
-        const auto plain =
-            protection.CryptUnprotectData(test::readBytes(test::dataFile(blob.file)), asBytes(blob.entropy));
+        const auto plain = protection.CryptUnprotectData(test::readBytes(test::dataFile(blob.file)),
+                                                         asBytes(blob.entropy));
         ASSERT_TRUE(plain) << blob.file;
         EXPECT_EQ(*plain, bytesOf(blob.plain));
     }
@@ -46,7 +46,8 @@ TEST(DataProtection, WritesTheSameBytesAsWineForTheSameSalt) {
         const Bytes wine = test::readBytes(test::dataFile(blob.file));
         ASSERT_GT(wine.size(), kSaltOffset + 16);
         const ByteView salt = ByteView(wine).subspan(kSaltOffset, 16);
-        EXPECT_EQ(protection.protectWithSalt(bytesOf(blob.plain), u"", asBytes(blob.entropy), salt), wine)
+        EXPECT_EQ(protection.protectWithSalt(bytesOf(blob.plain), u"", asBytes(blob.entropy), salt),
+                  wine)
             << blob.file;
     }
 }
@@ -93,7 +94,8 @@ TEST(DataProtection, RefusesForeignDamagedAndTruncatedBlobs) {
         {"fingerprint changed", changed(blob.size() - 1, blob.back() ^ 1), "kim", {"bob"}},
     };
     for (const auto& c : cases) {
-        EXPECT_FALSE(DataProtection(c.users).CryptUnprotectData(c.blob, asBytes(c.entropy))) << c.what;
+        EXPECT_FALSE(DataProtection(c.users).CryptUnprotectData(c.blob, asBytes(c.entropy)))
+            << c.what;
     }
     EXPECT_TRUE(DataProtection({"alice", "bob"}).CryptUnprotectData(blob, asBytes("kim")));
 }

@@ -18,7 +18,8 @@ TEST(PathLookup, PrefersTheExactNameAndKeepsMissingComponentsAsGiven) {
     test::TempFolder root;
     std::filesystem::create_directories(root / "Data");
     std::filesystem::create_directories(root / "data");
-    EXPECT_EQ(PathLookup::resolveNoCase(root.path(), "data/Missing/more"), root / "data/Missing/more");
+    EXPECT_EQ(PathLookup::resolveNoCase(root.path(), "data/Missing/more"),
+              root / "data/Missing/more");
     EXPECT_EQ(PathLookup::resolveNoCase(root.path(), "Data/x"), root / "Data/x");
 }
 

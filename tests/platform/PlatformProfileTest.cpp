@@ -7,7 +7,8 @@
 namespace quillmere::platform {
 namespace {
 
-constexpr std::string_view kXpUserReg = R"([Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders] 1700000000
+constexpr std::string_view kXpUserReg =
+    R"([Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders] 1700000000
 "AppData"="C:\\users\\bob\\Application Data"
 "Local AppData"="C:\\users\\bob\\Local Settings\\Application Data"
 
@@ -16,7 +17,7 @@ constexpr std::string_view kXpUserReg = R"([Software\\Microsoft\\Windows\\Curren
 )";
 
 class PlatformProfileTest : public testing::Test {
-protected:
+  protected:
     test::WinePrefixFixture prefix;
 
     std::unique_ptr<PlatformProfile> detect(std::map<std::string, std::string> vars = {}) {
@@ -57,9 +58,8 @@ TEST_F(PlatformProfileTest, FallsBackToTheVistaFoldersOfThePrefixUser) {
 
 TEST_F(PlatformProfileTest, EnvironmentOverridesTheFolders) {
     prefix.makeFolder("users/tester/AppData/Local");
-    const auto profile = detect({{"APPDATA", "/data/roaming"},
-                                 {"LOCALAPPDATA", "/data/local"},
-                                 {"TMPDIR", "/scratch"}});
+    const auto profile = detect(
+        {{"APPDATA", "/data/roaming"}, {"LOCALAPPDATA", "/data/local"}, {"TMPDIR", "/scratch"}});
     EXPECT_EQ(profile->roamingAppData(), std::filesystem::path("/data/roaming"));
     EXPECT_EQ(profile->localAppData(), std::filesystem::path("/data/local"));
     EXPECT_EQ(profile->tempPath(), std::filesystem::path("/scratch/"));
@@ -101,8 +101,10 @@ INSTANTIATE_TEST_SUITE_P(
                     VersionCase{"", "", 10, 0}));
 
 TEST(NativeProfile, UsesXdgDataHomeAndHasNoLocalFolderRegistryOrVersion) {
-    const auto profile = PlatformProfile::detect(Environment(
-        {{"HOME", "/home/ann"}, {"USER", "ann"}, {"XDG_DATA_HOME", "/xdg"}, {"WINEPREFIX", "/none"}}));
+    const auto profile = PlatformProfile::detect(Environment({{"HOME", "/home/ann"},
+                                                              {"USER", "ann"},
+                                                              {"XDG_DATA_HOME", "/xdg"},
+                                                              {"WINEPREFIX", "/none"}}));
     EXPECT_EQ(profile->kindName(), "native");
     EXPECT_FALSE(profile->winePrefix());
     EXPECT_EQ(profile->roamingAppData(), std::filesystem::path("/xdg/quillmere/AppData/Roaming"));
@@ -122,8 +124,11 @@ TEST(NativeProfile, DefaultsToTheHomeDataFolderAndHonoursLocalAppData) {
 }
 
 TEST(PlatformProfile, ExpandsKnownNamesAndLeavesUnknownOnes) {
-    const auto profile = PlatformProfile::detect(Environment(
-        {{"HOME", "/h"}, {"USER", "ann"}, {"APPDATA", "/ad"}, {"WINEPREFIX", "/none"}, {"FOO", "bar"}}));
+    const auto profile = PlatformProfile::detect(Environment({{"HOME", "/h"},
+                                                              {"USER", "ann"},
+                                                              {"APPDATA", "/ad"},
+                                                              {"WINEPREFIX", "/none"},
+                                                              {"FOO", "bar"}}));
     EXPECT_EQ(profile->ExpandEnvironmentStrings(u"%appdata%|%FOO%|%NOPE%|%TEMP%|%USERNAME%|50%"),
               u"/ad|bar|%NOPE%|/tmp|ann|50%");
     EXPECT_EQ(profile->ExpandEnvironmentStrings(u"%NOPE%APPDATA%"), u"%NOPE/ad");

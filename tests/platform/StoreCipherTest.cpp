@@ -19,7 +19,8 @@ Bytes recordBytes() {
 
 TEST(StoreCipher, MatchesTheKeyAndCipherTextOfTheWindowsCryptoApi) {
     // Made by Wine's rsaenh with CryptDeriveKey(CALG_AES_128) over a SHA-1 hash of the PUID.
-    const Bytes wine = test::readBytes(test::dataFile("storecipher/wine-puid-0006bffd8c1a7a2c.id2"));
+    const Bytes wine =
+        test::readBytes(test::dataFile("storecipher/wine-puid-0006bffd8c1a7a2c.id2"));
     const StoreCipher cipher(u"0006bffd8c1a7a2c");
     EXPECT_EQ(cipher.decrypt(wine), recordBytes());
     EXPECT_EQ(cipher.encrypt(recordBytes()), wine);

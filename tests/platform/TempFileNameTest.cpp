@@ -17,7 +17,8 @@ TEST(TempFileName, ReservesDistinctEmptyFilesNamedPrefixHexTmp) {
         const auto name = TempFileName::create(folder.path(), "TFR");
         ASSERT_TRUE(name);
         EXPECT_EQ(name->parent_path(), folder.path());
-        EXPECT_TRUE(std::regex_match(name->filename().string(), std::regex("TFR[0-9A-F]{1,4}\\.tmp")))
+        EXPECT_TRUE(
+            std::regex_match(name->filename().string(), std::regex("TFR[0-9A-F]{1,4}\\.tmp")))
             << *name;
         EXPECT_EQ(std::filesystem::file_size(*name), 0u);
         names.insert(*name);

@@ -42,7 +42,7 @@ constexpr std::string_view kUserReg = R"(WINE REGISTRY Version 2
 )";
 
 class WineRegistryParserTest : public testing::Test {
-protected:
+  protected:
     RegistryHive hive = WineRegistryParser::parse(kUserReg);
 
     std::optional<std::u16string> text(std::u16string_view key, std::u16string_view name) const {
@@ -55,7 +55,9 @@ TEST_F(WineRegistryParserTest, DecodesStringEscapesAndRawUtf8) {
     constexpr std::u16string_view key = u"Software\\Microsoft\\MSNMessenger";
     EXPECT_EQ(text(key, u"AppCompatCanary"), u"8.5.1302.1018");
     EXPECT_EQ(text(key, u"Quoted"), u"say \"hi\"\tthen\\leave\nnow");
-    EXPECT_EQ(text(key, u"Octal"), u"a\x1b" u"b");
+    EXPECT_EQ(text(key, u"Octal"),
+              u"a\x1b"
+              u"b");
     EXPECT_EQ(text(key, u"Hex"), u"caf\u00e9 \u65e5\u672c!");
     EXPECT_EQ(text(key, u"Utf8"), u"caf\u00e9");
     EXPECT_EQ(text(key, u""), u"the default");
@@ -96,23 +98,28 @@ TEST_F(WineRegistryParserTest, SkipsDamagedLinesAndKeepsTheRest) {
 
 TEST(WineRegistryParser, TakesAnyBytesWithoutFailing) {
     using namespace std::literals;
-    for (std::string_view text : {""sv, "["sv, "\"\\"sv, "[a]\n\"x\"=hex:\\"sv, "[a]\n@=str(zz):\"q\""sv,
-                                  "[a]\n\"v\"=\"\\x"sv, "\0\xff\xfe[\\\0]"sv, "[a]\n\"d\"=dword:"sv}) {
+    for (std::string_view text :
+         {""sv, "["sv, "\"\\"sv, "[a]\n\"x\"=hex:\\"sv, "[a]\n@=str(zz):\"q\""sv,
+          "[a]\n\"v\"=\"\\x"sv, "\0\xff\xfe[\\\0]"sv, "[a]\n\"d\"=dword:"sv}) {
         EXPECT_NO_THROW(WineRegistryParser::parse(text));
     }
 }
 
 TEST(Registry, ReadsAPrefixAndMapsClassesRootIntoTheMachineHive) {
     test::TempFolder prefix;
-    prefix.write("user.reg", "WINE REGISTRY Version 2\n[Software\\\\Wine] 1\n\"Version\"=\"win7\"\n");
-    prefix.write("system.reg",
-                 "WINE REGISTRY Version 2\n"
-                 "[Software\\\\Classes\\\\Ypager.Messenger\\\\shell\\\\open\\\\command] 1\n"
-                 "@=\"\\\"C:\\\\Program Files\\\\Yahoo!\\\\Messenger\\\\YahooMessenger.exe\\\" %1\"\n");
+    prefix.write("user.reg",
+                 "WINE REGISTRY Version 2\n[Software\\\\Wine] 1\n\"Version\"=\"win7\"\n");
+    prefix.write(
+        "system.reg",
+        "WINE REGISTRY Version 2\n"
+        "[Software\\\\Classes\\\\Ypager.Messenger\\\\shell\\\\open\\\\command] 1\n"
+        "@=\"\\\"C:\\\\Program Files\\\\Yahoo!\\\\Messenger\\\\YahooMessenger.exe\\\" %1\"\n");
     const Registry registry = Registry::fromWinePrefix(prefix.path());
-    EXPECT_EQ(registry.queryText(RegistryRoot::CurrentUser, u"Software\\Wine", u"Version"), u"win7");
+    EXPECT_EQ(registry.queryText(RegistryRoot::CurrentUser, u"Software\\Wine", u"Version"),
+              u"win7");
     EXPECT_FALSE(registry.queryText(RegistryRoot::LocalMachine, u"Software\\Wine", u"Version"));
-    EXPECT_EQ(registry.queryText(RegistryRoot::ClassesRoot, u"Ypager.Messenger\\shell\\open\\command", u""),
+    EXPECT_EQ(registry.queryText(RegistryRoot::ClassesRoot,
+                                 u"Ypager.Messenger\\shell\\open\\command", u""),
               u"\"C:\\Program Files\\Yahoo!\\Messenger\\YahooMessenger.exe\" %1");
     EXPECT_TRUE(registry.keyExists(RegistryRoot::ClassesRoot, u"Ypager.Messenger"));
 }

@@ -12,9 +12,11 @@ TEST(StringTable, HoldsTheEnglishTextsBuiltIn) {
     const StringTable strings;
     EXPECT_EQ(strings.get(IDS_WIZARD_CAPTION), u"Import/Export Wizard");
     EXPECT_EQ(strings.get(IDS_ABOUT), u"About");
-    EXPECT_EQ(strings.get(IDS_IS_DIRECTORY), u" is a directory and already exists.\r\nPlease choose a file.");
+    EXPECT_EQ(strings.get(IDS_IS_DIRECTORY),
+              u" is a directory and already exists.\r\nPlease choose a file.");
     EXPECT_EQ(strings.get(IDS_COULD_NOT_OPEN_FILE), u"Could not open file (error %d)\n");
-    EXPECT_EQ(strings.get(IDS_EMOTICON_FILTER), u"Emoticon Files (*.zip)|*.zip|All Files (*.*)|*.*||");
+    EXPECT_EQ(strings.get(IDS_EMOTICON_FILTER),
+              u"Emoticon Files (*.zip)|*.zip|All Files (*.*)|*.*||");
     EXPECT_EQ(strings.get(IDS_ARCHIVE_VERSION), u"2.0");
     // The Yahoo! table: rows 1-79 and 100-108 are used, the rest hold "na".
     EXPECT_EQ(strings.get(IDS_YAHOO_SHORTCUT_BASE + 9), u":\">Y!");
@@ -31,15 +33,16 @@ TEST(StringTable, HoldsTheEnglishTextsBuiltIn) {
 
 TEST(StringTable, AModuleReplacesTextsByNumber) {
     test::TempFolder folder;
-    const auto module = folder.write("932.res",
-                                     "\xEF\xBB\xBF"
-                                     "114\t\xE3\x82\xA4\xE3\x83\xB3\xE3\x83\x9D\xE3\x83\xBC\xE3\x83\x88\r\n"
-                                     "121\t a\\r\\nb\\tc\\\\d\n"
-                                     "not a line\n"
-                                     "\tno number\n"
-                                     "12x\tbad number\n"
-                                     "70000\tout of range\n"
-                                     "113\t\n");
+    const auto module =
+        folder.write("932.res",
+                     "\xEF\xBB\xBF"
+                     "114\t\xE3\x82\xA4\xE3\x83\xB3\xE3\x83\x9D\xE3\x83\xBC\xE3\x83\x88\r\n"
+                     "121\t a\\r\\nb\\tc\\\\d\n"
+                     "not a line\n"
+                     "\tno number\n"
+                     "12x\tbad number\n"
+                     "70000\tout of range\n"
+                     "113\t\n");
     StringTable strings;
     ASSERT_TRUE(strings.loadModule(module));
     EXPECT_EQ(strings.get(IDS_WIZARD_CAPTION), u"\u30a4\u30f3\u30dd\u30fc\u30c8");

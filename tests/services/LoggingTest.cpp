@@ -1,5 +1,5 @@
-#include "services/CQuiLoggerBase.h"
 #include "platform/Utf.h"
+#include "services/CQuiLoggerBase.h"
 #include "services/Log4CXX_Impl.h"
 #include "services/QuiLoggerFactory.h"
 
@@ -13,7 +13,8 @@ namespace {
 TEST(CQuiLoggerBase, AnnouncesItselfOnConstruction) {
     test::LogCapture capture("LoggingTest.Announce");
     CQuiLoggerBase handle("LoggingTest.Announce");
-    EXPECT_EQ(capture.messages(), std::vector<std::string>{"Initializing logger: LoggingTest.Announce"});
+    EXPECT_EQ(capture.messages(),
+              std::vector<std::string>{"Initializing logger: LoggingTest.Announce"});
     EXPECT_EQ(capture.levels(), std::vector<std::string>{"DEBUG"});
 }
 
@@ -24,8 +25,10 @@ TEST(CQuiLoggerBase, LogsCodesOneToFiveAtTheirLevelsAndNothingElse) {
     for (int code : {-1, 0, 1, 2, 3, 4, 5, 6, 7}) {
         handle.log(QuiLevel{code}, platform::utf16FromUtf8("code " + std::to_string(code)));
     }
-    EXPECT_EQ(capture.levels(), (std::vector<std::string>{"DEBUG", "INFO", "WARN", "ERROR", "FATAL"}));
-    EXPECT_EQ(capture.messages(), (std::vector<std::string>{"code 1", "code 2", "code 3", "code 4", "code 5"}));
+    EXPECT_EQ(capture.levels(),
+              (std::vector<std::string>{"DEBUG", "INFO", "WARN", "ERROR", "FATAL"}));
+    EXPECT_EQ(capture.messages(),
+              (std::vector<std::string>{"code 1", "code 2", "code 3", "code 4", "code 5"}));
 }
 
 TEST(CQuiLoggerBase, PassesMessagesThroughTheEightBitCodePage) {

@@ -32,15 +32,16 @@ TEST_P(Base64Decode, StopsAtTheFirstCharacterOutsideTheAlphabet) {
     EXPECT_EQ(Base64::decode(GetParam().text), bytesOf(GetParam().bytes));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Base64Decode,
-    testing::Values(DecodeCase{"", ""}, DecodeCase{"AAA=", "\0\0"sv}, DecodeCase{"AAA=\0"sv, "\0\0"sv},
-                    DecodeCase{"Zm9v", "foo"}, DecodeCase{"Zm9vYg", "foob"},
-                    DecodeCase{"Zm9vYmE", "fooba"},
-                    // A lone final character makes no byte.
-                    DecodeCase{"Zm9vY", "foo"}, DecodeCase{"Zm9v\nYmFy", "foo"},
-                    DecodeCase{"Zg==Zm9v", "f"}, DecodeCase{"\xffZm9v", ""},
-                    DecodeCase{"+/8", "\xfb\xff"}));
+INSTANTIATE_TEST_SUITE_P(Cases, Base64Decode,
+                         testing::Values(DecodeCase{"", ""}, DecodeCase{"AAA=", "\0\0"sv},
+                                         DecodeCase{"AAA=\0"sv, "\0\0"sv},
+                                         DecodeCase{"Zm9v", "foo"}, DecodeCase{"Zm9vYg", "foob"},
+                                         DecodeCase{"Zm9vYmE", "fooba"},
+                                         // A lone final character makes no byte.
+                                         DecodeCase{"Zm9vY", "foo"},
+                                         DecodeCase{"Zm9v\nYmFy", "foo"},
+                                         DecodeCase{"Zg==Zm9v", "f"}, DecodeCase{"\xffZm9v", ""},
+                                         DecodeCase{"+/8", "\xfb\xff"}));
 
 }  // namespace
 }  // namespace quillmere::store

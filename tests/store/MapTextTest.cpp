@@ -30,19 +30,19 @@ const EmoticonRecord kAbc{u"a", u"b", u"c"};
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SplitMapText,
-    testing::Values(
-        SplitCase{u"a\tb\tc", {kAbc}, SplitEnd::Completed},
-        SplitCase{u"a\tb\tc\t", {kAbc}, SplitEnd::Completed},
-        SplitCase{u"a\tb", {}, SplitEnd::MissingSecondTab},
-        SplitCase{u"ab", {}, SplitEnd::MissingFirstTab},
-        SplitCase{u"a\tb\t", {{u"a", u"b", u""}}, SplitEnd::Completed},
-        SplitCase{u"", {}, SplitEnd::Completed},
-        SplitCase{u"a\tb\tc\td\te\tf\tg\th\ti\tgarbage",
-                  {kAbc, {u"d", u"e", u"f"}, {u"g", u"h", u"i"}},
-                  SplitEnd::MissingFirstTab},
-        // The text ends at its first NUL unit; fields are not trimmed.
-        SplitCase{std::u16string(u"a\tb\tc\t\0x\ty\tz\t", 13), {kAbc}, SplitEnd::Completed},
-        SplitCase{u" a \t\tc c ", {{u" a ", u"", u"c c "}}, SplitEnd::Completed}));
+    testing::Values(SplitCase{u"a\tb\tc", {kAbc}, SplitEnd::Completed},
+                    SplitCase{u"a\tb\tc\t", {kAbc}, SplitEnd::Completed},
+                    SplitCase{u"a\tb", {}, SplitEnd::MissingSecondTab},
+                    SplitCase{u"ab", {}, SplitEnd::MissingFirstTab},
+                    SplitCase{u"a\tb\t", {{u"a", u"b", u""}}, SplitEnd::Completed},
+                    SplitCase{u"", {}, SplitEnd::Completed},
+                    SplitCase{u"a\tb\tc\td\te\tf\tg\th\ti\tgarbage",
+                              {kAbc, {u"d", u"e", u"f"}, {u"g", u"h", u"i"}},
+                              SplitEnd::MissingFirstTab},
+                    // The text ends at its first NUL unit; fields are not trimmed.
+                    SplitCase{
+                        std::u16string(u"a\tb\tc\t\0x\ty\tz\t", 13), {kAbc}, SplitEnd::Completed},
+                    SplitCase{u" a \t\tc c ", {{u" a ", u"", u"c c "}}, SplitEnd::Completed}));
 
 TEST(ParseTRFdat, AStepThatStopsEndsTheSplit) {
     std::vector<EmoticonRecord> got;

@@ -32,7 +32,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         LocationCase{u"<msnobj Creator=\"kim\" Size=\"10\" Type=\"2\" Location=\"TFR2C.dat\" "
                      u"Friendly=\"AAA=\"/>",
-                     u"TFR2C.dat", "Find mapFileName: TFR2C.dat, leaving CPropertyPageIconList::ParseMsnObj()"},
+                     u"TFR2C.dat",
+                     "Find mapFileName: TFR2C.dat, leaving CPropertyPageIconList::ParseMsnObj()"},
         LocationCase{u"<msnobj Location=\"0\"/>", u"0",
                      "Find mapFileName: 0, leaving CPropertyPageIconList::ParseMsnObj()"},
         LocationCase{u"<msnobj Location=\"\"/>", u"",

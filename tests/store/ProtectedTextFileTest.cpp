@@ -14,7 +14,7 @@ using namespace std::literals;
 using platform::asBytes;
 
 class ProtectedTextFileTest : public testing::Test {
-protected:
+  protected:
     test::TempFolder folder;
     platform::DataProtection protection{{"bob"}};
 
@@ -43,7 +43,8 @@ TEST_F(ProtectedTextFileTest, StoresAnEmptyListAsAAAEquals) {
     const auto file = folder / "empty.dat";
     ProtectedTextFile::write(file, u"", asBytes("kim"), protection);
     const auto bytes = test::readBytes(file);
-    const auto plain = protection.CryptUnprotectData(platform::ByteView(bytes).subspan(2), asBytes("kim"));
+    const auto plain =
+        protection.CryptUnprotectData(platform::ByteView(bytes).subspan(2), asBytes("kim"));
     EXPECT_EQ(plain, (platform::Bytes{'A', 'A', 'A', '=', 0}));
     const auto result = read(file);
     EXPECT_TRUE(result.ok());
@@ -55,9 +56,8 @@ TEST_F(ProtectedTextFileTest, ReadsATrfFileProtectedByWine) {
     std::string content = "\x03\x04";
     content.append(wine.begin(), wine.end());
     const auto file = folder.write("TFR2C.dat", content);
-    const auto result =
-        ProtectedTextFile::read(file, asBytes("kim"), platform::DataProtection({"root"}),
-                                ProtectedTextFile::kTrfFile);
+    const auto result = ProtectedTextFile::read(
+        file, asBytes("kim"), platform::DataProtection({"root"}), ProtectedTextFile::kTrfFile);
     EXPECT_TRUE(result.ok());
     EXPECT_EQ(result.text, u":)\tSmile\t<msnobj Location=\"ab.dat\"/>\t");
 }
@@ -81,7 +81,8 @@ TEST_F(ProtectedTextFileTest, CountsOnlyTheFirst40959BytesOfTheMapFile) {
     auto content = test::readBytes(small);
     content.resize(40959, 0);
     std::string padded(content.begin(), content.end());
-    // Trailing bytes past the blob are ignored by the length fields; past the cap they are not read.
+    // Trailing bytes past the blob are ignored by the length fields; past the cap they are not
+    // read.
     EXPECT_TRUE(read(folder.write("padded.dat", padded), "kim", ProtectedTextFile::kMapFile).ok());
     std::string huge = padded + std::string(100000, 'x');
     EXPECT_TRUE(read(folder.write("huge.dat", huge), "kim", ProtectedTextFile::kMapFile).ok());

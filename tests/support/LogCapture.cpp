@@ -11,7 +11,7 @@ namespace quillmere::test {
 using namespace log4cxx;
 
 class MemoryAppender : public log4cxx::AppenderSkeleton {
-public:
+  public:
     DECLARE_LOG4CXX_OBJECT(MemoryAppender)
     BEGIN_LOG4CXX_CAST_MAP()
     LOG4CXX_CAST_ENTRY(MemoryAppender)

@@ -12,7 +12,7 @@ class MemoryAppender;
 
 // Collects what one log4cxx logger writes (messages in UTF-8) while it lives, at every level.
 class LogCapture {
-public:
+  public:
     explicit LogCapture(const std::string& loggerName = "MainWizard");
     ~LogCapture();
     LogCapture(const LogCapture&) = delete;
@@ -23,7 +23,7 @@ public:
     std::vector<std::string> levels() const;
     void clear();
 
-private:
+  private:
     log4cxx::LoggerPtr m_logger;
     log4cxx::LevelPtr m_previousLevel;
     std::shared_ptr<MemoryAppender> m_appender;

@@ -7,7 +7,7 @@ namespace quillmere::test {
 
 // A fresh folder under the system's temporary folder, removed with everything in it at the end.
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -19,9 +19,10 @@ public:
     }
 
     // Writes a file (creating its folders) and returns its path.
-    std::filesystem::path write(const std::filesystem::path& relative, std::string_view content) const;
+    std::filesystem::path write(const std::filesystem::path& relative,
+                                std::string_view content) const;
 
-private:
+  private:
     std::filesystem::path m_path;
 };
 

@@ -8,7 +8,7 @@ namespace quillmere::test {
 
 // A Wine prefix laid out by hand: user.reg, system.reg and drive_c with one user's folders.
 class WinePrefixFixture {
-public:
+  public:
     WinePrefixFixture();
 
     const std::filesystem::path& path() const { return m_folder.path(); }
@@ -21,7 +21,7 @@ public:
     // dosdevices/c: as Wine makes it: a link to ../drive_c.
     void linkDriveC() const;
 
-private:
+  private:
     TempFolder m_folder;
 };
 
