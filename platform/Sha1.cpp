@@ -2,6 +2,7 @@
 
 #include "platform/OpenSslHandles.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace quillmere::platform {
@@ -44,10 +45,10 @@ Bytes deriveKeyFromHash(const Sha1Digest& hash, size_t keyLength) {
     }
     const Sha1Digest first = Sha1::of(inner);
     const Sha1Digest second = Sha1::of(outer);
-    Bytes key(first.begin(), first.end());
-    key.insert(key.end(), second.begin(), second.end());
-    key.resize(std::min(keyLength, key.size()));
-    return key;
+    std::array<std::uint8_t, 40> both{};
+    std::copy(first.begin(), first.end(), both.begin());
+    std::copy(second.begin(), second.end(), both.begin() + 20);
+    return Bytes(both.begin(), both.begin() + std::min(keyLength, both.size()));
 }
 
 }  // namespace quillmere::platform

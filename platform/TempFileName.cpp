@@ -20,7 +20,7 @@ std::optional<std::filesystem::path> TempFileName::create(const std::filesystem:
     const std::string stem(prefix.substr(0, 3));
     unsigned unique = start;
     do {
-        char hex[8];
+        char hex[16];
         std::snprintf(hex, sizeof(hex), "%X", unique);
         const std::filesystem::path candidate = folder / (stem + hex + ".tmp");
         const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
