@@ -20,11 +20,11 @@ std::u16string formatText(std::u16string_view format, std::initializer_list<Form
             out.push_back(c);
             continue;
         }
-        const char16_t spec = format[i + 1];
-        if (spec == u'%') {
+        const char16_t kind = format[i + 1];
+        if (kind == u'%') {
             out.push_back(u'%');
             ++i;
-        } else if ((spec == u's' || spec == u'i' || spec == u'd' || spec == u'u') &&
+        } else if ((kind == u's' || kind == u'i' || kind == u'd' || kind == u'u') &&
                    next != args.end()) {
             out += (next++)->render();
             ++i;
