@@ -1,33 +1,25 @@
 #include "app/ui/CQuillmereApp.h"
 
+#include "app/LanguageSetup.h"
+#include "app/ui/CMainWizard.h"
 #include "platform/Environment.h"
 #include "platform/UiLanguage.h"
 #include "resources/StringIds.h"
-
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QVBoxLayout>
+#include "resources/ui/UiResources.h"
 
 namespace quillmere::app {
 
-CQuillmereApp::CQuillmereApp(int& argc, char** argv) : QApplication(argc, argv) {}
+CQuillmereApp::CQuillmereApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Quillmere"));
+}
 
 int CQuillmereApp::InitInstance() {
     const int lang = platform::GetUserDefaultLangID(platform::Environment::fromProcess());
-    if (const auto module = resources::StringTable::moduleNameFor(lang)) {
-        m_strings.loadModule(std::filesystem::path(applicationDirPath().toStdString()) / *module);
-    }
+    LanguageSetup::apply(lang, applicationDirPath().toStdString(), m_strings);
     try {
-        QDialog sheet;
-        sheet.setObjectName("CMainWizard");
-        sheet.setWindowTitle(
-            QString::fromStdU16String(m_strings.get(resources::IDS_WIZARD_CAPTION)));
-        auto* layout = new QVBoxLayout(&sheet);
-        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &sheet);
-        layout->addWidget(buttons);
-        connect(buttons, &QDialogButtonBox::rejected, &sheet, &QDialog::reject);
-        sheet.resize(520, 380);
-        sheet.exec();
+        CMainWizard wizard(resources::qtext(m_strings.get(resources::IDS_WIZARD_CAPTION)),
+                           m_strings);
+        wizard.exec();
     } catch (...) {
         // Whatever escapes the wizard ends the process quietly.
     }

@@ -6,8 +6,8 @@
 
 namespace quillmere::app {
 
-// The application: picks the user-interface language and its string module, then shows the
-// wizard window until it closes.
+// The application: picks the user-interface language and its string module, then runs the
+// wizard modally; the process ends when the wizard closes.
 class CQuillmereApp : public QApplication {
     Q_OBJECT
 

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "resources/StringTable.h"
+
+#include <filesystem>
+
+namespace quillmere::app {
+
+// Start-up's choice of language: for Japanese and the two Chinese languages, switch the C
+// run-time locale and load the localized string module from the program's folder; when the
+// module does not load, restore the previous locale and keep the built-in texts.
+class LanguageSetup {
+  public:
+    // True when a localized module replaced the texts.
+    static bool apply(int langId, const std::filesystem::path& programFolder,
+                      resources::StringTable& strings);
+
+    // The run-time locale that goes with a language ("" for those that change nothing).
+    static const char* localeFor(int langId);
+};
+
+}  // namespace quillmere::app
