@@ -14,9 +14,6 @@ class LanguageSetup {
     // True when a localized module replaced the texts.
     static bool apply(int langId, const std::filesystem::path& programFolder,
                       resources::StringTable& strings);
-
-    // The run-time locale that goes with a language ("" for those that change nothing).
-    static const char* localeFor(int langId);
 };
 
 }  // namespace quillmere::app

@@ -34,17 +34,23 @@ int GetUserDefaultLangID(const Environment& env) {
     return kLangEnglishUS;
 }
 
-int codePageForLanguage(int langId) {
-    switch (langId) {
-        case kLangJapanese:
-            return 932;
-        case kLangChineseTraditional:
-            return 950;
-        case kLangChineseSimplified:
-            return 936;
-        default:
-            return 1252;
+const LocalizedLanguage* localizedLanguage(int langId) {
+    static constexpr LocalizedLanguage kLocalized[] = {
+        {kLangJapanese, 932, "932.res", "ja_JP.UTF-8"},
+        {kLangChineseTraditional, 950, "950.res", "zh_TW.UTF-8"},
+        {kLangChineseSimplified, 936, "936.res", "zh_CN.UTF-8"},
+    };
+    for (const auto& language : kLocalized) {
+        if (language.langId == langId) {
+            return &language;
+        }
     }
+    return nullptr;
+}
+
+int codePageForLanguage(int langId) {
+    const LocalizedLanguage* language = localizedLanguage(langId);
+    return language != nullptr ? language->codePage : 1252;
 }
 
 }  // namespace quillmere::platform

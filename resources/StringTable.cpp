@@ -112,16 +112,8 @@ bool StringTable::loadModuleText(std::string_view content) {
 }
 
 std::optional<std::string> StringTable::moduleNameFor(int langId) {
-    switch (langId) {
-        case platform::kLangJapanese:
-            return "932.res";
-        case platform::kLangChineseTraditional:
-            return "950.res";
-        case platform::kLangChineseSimplified:
-            return "936.res";
-        default:
-            return std::nullopt;
-    }
+    const platform::LocalizedLanguage* language = platform::localizedLanguage(langId);
+    return language != nullptr ? std::optional<std::string>(language->moduleName) : std::nullopt;
 }
 
 }  // namespace quillmere::resources
