@@ -1,4 +1,6 @@
+#include "cli/ConvertCommand.h"
 #include "cli/InfoCommand.h"
+#include "cli/MsnObjCommand.h"
 #include "platform/PlatformProfile.h"
 
 #include <iostream>
@@ -17,6 +19,13 @@ constexpr const char* kUsage =
     "                  or native profile, the application-data and temporary folders, the\n"
     "                  Windows version, the user name used for data protection and the\n"
     "                  8-bit code page\n"
+    "  convert [--fit clamp|aspect] SOURCE TARGET\n"
+    "                  turn a BMP, GIF, JPEG, PNG or TIFF picture into an emoticon GIF\n"
+    "                  (default clamp); prints written, copied, not decodable or cannot write\n"
+    "  msnobj [--creator NAME] [--type N] FILE\n"
+    "                  print the MSN object of a picture (type 2 unless given)\n"
+    "  msnobj --m8 [--creator NAME] [--name FRIENDLY] FILE\n"
+    "                  print its Messenger 8 form\n"
     "\n"
     "Environment: WINEPREFIX (default ~/.wine), APPDATA, LOCALAPPDATA, TMPDIR, LANG.\n"
     "Exit status: 0 success, 1 failure, 2 usage error.\n";
@@ -39,6 +48,12 @@ int main(int argc, char** argv) {
             const auto profile = quillmere::platform::PlatformProfile::detect(
                 quillmere::platform::Environment::fromProcess());
             return quillmere::cli::InfoCommand::run(rest, *profile, std::cout, std::cerr);
+        }
+        if (args[0] == "convert") {
+            return quillmere::cli::ConvertCommand::run(rest, std::cout, std::cerr);
+        }
+        if (args[0] == "msnobj") {
+            return quillmere::cli::MsnObjCommand::run(rest, std::cout, std::cerr);
         }
     } catch (const std::exception& e) {
         std::cerr << "quillmere-cli: " << e.what() << '\n';

@@ -1,0 +1,136 @@
+#include "image/EmoticonGifConverter.h"
+
+#include "image/GifWriter.h"
+#include "image/ImageLimits.h"
+#include "image/PictureDecoder.h"
+#include "image/PictureOps.h"
+#include "image/StandardPalette.h"
+#include "platform/TempFileName.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quillmere::image {
+
+namespace {
+
+ConvertOutcome convertStill(Picture picture, const std::filesystem::path& target, SizingRule rule) {
+    NearestColor reducer(StandardPalette::colors());
+    picture = PictureOps::reduceTo8Bits(std::move(picture), reducer);
+    int boxW = 0;
+    int boxH = 0;
+    EmoticonGifConverter::boxFor(rule, picture.width, picture.height, boxW, boxH);
+    if (boxW != picture.width || boxH != picture.height) {
+        picture = PictureOps::fitIntoBox(picture, boxW, boxH);
+    }
+    picture.left = 0;
+    picture.top = 0;
+    return GifWriter::write(target, {picture}, false) ? ConvertOutcome::Written
+                                                      : ConvertOutcome::CannotWrite;
+}
+
+ConvertOutcome convertAnimation(const platform::Bytes& bytes, const DecodedSource& source,
+                                const std::filesystem::path& sourcePath,
+                                const std::filesystem::path& target) {
+    constexpr int kSide = EmoticonGifConverter::kLargestSide;
+    const int count = std::min(source.frameCount, kFrameLimit);
+    NearestColor reducer(StandardPalette::colors());
+    std::vector<Picture> frames;
+    bool fitted = false;
+    const bool decoded =
+        PictureDecoder::decodeFrames(bytes, source.format, count, [&](Picture&& frame) {
+            if (frame.delay == 0) {
+                frame.delay = EmoticonGifConverter::kDefaultDelay;
+            }
+            frame = PictureOps::reduceTo8Bits(std::move(frame), reducer);
+            if (frame.width > kSide || frame.height > kSide) {
+                frame = PictureOps::fitIntoBox(frame, std::min(frame.width, kSide),
+                                               std::min(frame.height, kSide));
+                fitted = true;
+            }
+            frame.disposal = 2;
+            frames.push_back(std::move(frame));
+            return true;
+        });
+    if (!decoded || frames.empty()) {
+        return ConvertOutcome::NotDecodable;
+    }
+    // Only a real GIF is worth copying as it is; other formats are re-encoded.
+    if (!fitted && source.format == PictureFormat::Gif) {
+        return EmoticonGifConverter::copyReplacing(sourcePath, target)
+                   ? ConvertOutcome::CopiedUnchanged
+                   : ConvertOutcome::CannotWrite;
+    }
+    return GifWriter::write(target, frames, true) ? ConvertOutcome::Written
+                                                  : ConvertOutcome::CannotWrite;
+}
+
+}  // namespace
+
+void EmoticonGifConverter::boxFor(SizingRule rule, int width, int height, int& boxWidth,
+                                  int& boxHeight) {
+    if (rule == SizingRule::ClampBox) {
+        boxWidth = std::clamp(width, kSmallestSide, kLargestSide);
+        boxHeight = std::clamp(height, kSmallestSide, kLargestSide);
+        return;
+    }
+    boxWidth = width;
+    boxHeight = height;
+    if (width > kLargestSide || height > kLargestSide) {
+        const double ratio = static_cast<double>(width) / static_cast<double>(height);
+        if (ratio > 1) {
+            boxWidth = kLargestSide;
+            boxHeight = static_cast<int>(std::floor(kLargestSide / ratio));
+        } else {
+            boxWidth = static_cast<int>(std::floor(kLargestSide * ratio));
+            boxHeight = kLargestSide;
+        }
+    }
+    boxWidth = std::max(boxWidth, kSmallestSide);
+    boxHeight = std::max(boxHeight, kSmallestSide);
+}
+
+bool EmoticonGifConverter::copyReplacing(const std::filesystem::path& source,
+                                         const std::filesystem::path& target) {
+    const std::filesystem::path folder =
+        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    const auto temporary = platform::TempFileName::create(folder, "gif");
+    if (!temporary) {
+        return false;
+    }
+    std::error_code ec;
+    std::filesystem::copy_file(source, *temporary,
+                               std::filesystem::copy_options::overwrite_existing, ec);
+    if (!ec) {
+        std::filesystem::permissions(
+            *temporary,
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                std::filesystem::perms::group_read | std::filesystem::perms::others_read,
+            ec);
+        std::filesystem::rename(*temporary, target, ec);
+    }
+    if (ec) {
+        std::filesystem::remove(*temporary, ec);
+        return false;
+    }
+    return true;
+}
+
+ConvertOutcome EmoticonGifConverter::ConvertToEmoticonGif(const std::filesystem::path& source,
+                                                          const std::filesystem::path& target,
+                                                          SizingRule rule) {
+    const auto bytes = PictureDecoder::readFile(source);
+    if (!bytes) {
+        return ConvertOutcome::NotDecodable;
+    }
+    auto decoded = PictureDecoder::decode(*bytes);
+    if (!decoded) {
+        return ConvertOutcome::NotDecodable;
+    }
+    if (decoded->frameCount <= 1) {
+        return convertStill(std::move(decoded->first), target, rule);
+    }
+    return convertAnimation(*bytes, *decoded, source, target);
+}
+
+}  // namespace quillmere::image

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "image/NearestColor.h"
+#include "image/Picture.h"
+
+namespace quillmere::image {
+
+// The pixel operations of the conversion: reduction to the standard palette and fitting into a
+// box on a white canvas.
+class PictureOps {
+  public:
+    // A true-colour picture becomes 8 bits per pixel on the standard palette, without error
+    // diffusion; an indexed picture is returned as it is. `reducer` must be over the standard
+    // palette; sharing one across frames shares its cache.
+    static Picture reduceTo8Bits(Picture picture, NearestColor& reducer);
+
+    // The size a picture of w x h takes in box W x H: shrunk keeping its aspect ratio if it
+    // exceeds the box (sizes truncated), unchanged otherwise.
+    static void fittedSize(int w, int h, int boxW, int boxH, int& outW, int& outH);
+
+    // Shrinks an indexed picture into the box when it exceeds it (bilinear), then centres it on a
+    // canvas of exactly W x H filled with white. The palette and transparent index stay.
+    static Picture fitIntoBox(const Picture& picture, int boxW, int boxH);
+};
+
+}  // namespace quillmere::image
