@@ -1,5 +1,6 @@
 #include "image/EmoticonGifConverter.h"
 
+#include "image/FrameComposer.h"
 #include "image/GifWriter.h"
 #include "image/ImageLimits.h"
 #include "image/PictureDecoder.h"
@@ -29,40 +30,55 @@ ConvertOutcome convertStill(Picture picture, const std::filesystem::path& target
                                                       : ConvertOutcome::CannotWrite;
 }
 
+bool exceedsLargestSide(const Picture& p) {
+    return p.width > EmoticonGifConverter::kLargestSide || p.height > EmoticonGifConverter::kLargestSide;
+}
+
+// Delay, palette and size of one frame of a re-encoded animation.
+Picture prepareFrame(Picture frame, const Picture* first) {
+    constexpr int kSide = EmoticonGifConverter::kLargestSide;
+    if (frame.delay == 0) {
+        frame.delay = EmoticonGifConverter::kDefaultDelay;
+    }
+    // Frames are written without colour tables of their own, so each is put in the first
+    // frame's palette rather than shown in colours it never had.
+    if (first != nullptr) {
+        frame = PictureOps::remapToPalette(frame, first->palette, first->transparentIndex);
+    }
+    if (exceedsLargestSide(frame)) {
+        frame = PictureOps::fitIntoBox(frame, std::min(frame.width, kSide), std::min(frame.height, kSide));
+    }
+    frame.disposal = 2;
+    return frame;
+}
+
 ConvertOutcome convertAnimation(const platform::Bytes& bytes, const DecodedSource& source,
                                 const std::filesystem::path& sourcePath,
                                 const std::filesystem::path& target) {
-    constexpr int kSide = EmoticonGifConverter::kLargestSide;
-    const int count = std::min(source.frameCount, kFrameLimit);
     NearestColor reducer(StandardPalette::colors());
     std::vector<Picture> frames;
-    bool fitted = false;
-    const bool decoded =
-        PictureDecoder::decodeFrames(bytes, source.format, count, [&](Picture&& frame) {
-            if (frame.delay == 0) {
-                frame.delay = EmoticonGifConverter::kDefaultDelay;
-            }
-            frame = PictureOps::reduceTo8Bits(std::move(frame), reducer);
-            if (frame.width > kSide || frame.height > kSide) {
-                frame = PictureOps::fitIntoBox(frame, std::min(frame.width, kSide),
-                                               std::min(frame.height, kSide));
-                fitted = true;
-            }
-            frame.disposal = 2;
-            frames.push_back(std::move(frame));
+    const bool decoded = PictureDecoder::decodeFrames(
+        bytes, source.format, std::min(source.frameCount, kFrameLimit), [&](Picture&& frame) {
+            frames.push_back(PictureOps::reduceTo8Bits(std::move(frame), reducer));
             return true;
         });
     if (!decoded || frames.empty()) {
         return ConvertOutcome::NotDecodable;
     }
+    const bool fitting = std::any_of(frames.begin(), frames.end(), exceedsLargestSide);
     // Only a real GIF is worth copying as it is; other formats are re-encoded.
-    if (!fitted && source.format == PictureFormat::Gif) {
-        return EmoticonGifConverter::copyReplacing(sourcePath, target)
-                   ? ConvertOutcome::CopiedUnchanged
-                   : ConvertOutcome::CannotWrite;
+    if (!fitting && source.format == PictureFormat::Gif) {
+        return EmoticonGifConverter::copyReplacing(sourcePath, target) ? ConvertOutcome::CopiedUnchanged
+                                                                       : ConvertOutcome::CannotWrite;
     }
-    return GifWriter::write(target, frames, true) ? ConvertOutcome::Written
-                                                  : ConvertOutcome::CannotWrite;
+    // Frames that cover only part of the screen cannot be resized one by one; play them first.
+    if (fitting && FrameComposer::hasPartialFrames(frames, source.screenWidth, source.screenHeight)) {
+        frames = FrameComposer::compose(frames, source.screenWidth, source.screenHeight, reducer);
+    }
+    for (size_t i = 0; i < frames.size(); ++i) {
+        frames[i] = prepareFrame(std::move(frames[i]), i == 0 ? nullptr : &frames[0]);
+    }
+    return GifWriter::write(target, frames, true) ? ConvertOutcome::Written : ConvertOutcome::CannotWrite;
 }
 
 }  // namespace

@@ -24,6 +24,8 @@ std::optional<DecodedSource> tryFormat(PictureFormat format, platform::ByteView 
                 return std::nullopt;
             }
             source.frameCount = info->frameCount;
+            source.screenWidth = info->screenWidth;
+            source.screenHeight = info->screenHeight;
             GifReader::decode(bytes, 1, [&picture](Picture&& frame) {
                 picture = std::move(frame);
                 return false;
@@ -46,6 +48,10 @@ std::optional<DecodedSource> tryFormat(PictureFormat format, platform::ByteView 
     }
     if (!picture) {
         return std::nullopt;
+    }
+    if (source.screenWidth <= 0 || source.screenHeight <= 0) {
+        source.screenWidth = picture->width;
+        source.screenHeight = picture->height;
     }
     source.first = std::move(*picture);
     return source;

@@ -115,6 +115,27 @@ Picture PictureOps::reduceTo8Bits(Picture picture, NearestColor& reducer) {
     return out;
 }
 
+Picture PictureOps::remapToPalette(const Picture& picture, const std::vector<Rgb>& palette,
+                                   int transparentIndex) {
+    if (picture.palette == palette) {
+        return picture;
+    }
+    NearestColor toPalette(palette);
+    Picture out = picture;
+    out.palette = palette;
+    out.transparentIndex = -1;
+    for (size_t i = 0; i < picture.indices.size(); ++i) {
+        const std::uint8_t index = picture.indices[i];
+        if (index == picture.transparentIndex && transparentIndex >= 0) {
+            out.indices[i] = static_cast<std::uint8_t>(transparentIndex);
+            out.transparentIndex = transparentIndex;
+        } else {
+            out.indices[i] = toPalette.find(index < picture.palette.size() ? picture.palette[index] : Rgb{});
+        }
+    }
+    return out;
+}
+
 void PictureOps::fittedSize(int w, int h, int boxW, int boxH, int& outW, int& outH) {
     outW = w;
     outH = h;

@@ -18,6 +18,11 @@ class PictureOps {
     // exceeds the box (sizes truncated), unchanged otherwise.
     static void fittedSize(int w, int h, int boxW, int boxH, int& outW, int& outH);
 
+    // Re-expresses an indexed picture in another palette (nearest colours); its transparent
+    // pixels take `transparentIndex` when there is one.
+    static Picture remapToPalette(const Picture& picture, const std::vector<Rgb>& palette,
+                                  int transparentIndex);
+
     // Shrinks an indexed picture into the box when it exceeds it (bilinear), then centres it on a
     // canvas of exactly W x H filled with white. The palette and transparent index stay.
     static Picture fitIntoBox(const Picture& picture, int boxW, int boxH);
