@@ -16,8 +16,7 @@ namespace quillmere::image {
 namespace {
 
 ConvertOutcome convertStill(Picture picture, const std::filesystem::path& target, SizingRule rule) {
-    NearestColor reducer(StandardPalette::colors());
-    picture = PictureOps::reduceTo8Bits(std::move(picture), reducer);
+    picture = PictureOps::reduceTo8Bits(std::move(picture));
     int boxW = 0;
     int boxH = 0;
     EmoticonGifConverter::boxFor(rule, picture.width, picture.height, boxW, boxH);
@@ -31,11 +30,13 @@ ConvertOutcome convertStill(Picture picture, const std::filesystem::path& target
 }
 
 bool exceedsLargestSide(const Picture& p) {
-    return p.width > EmoticonGifConverter::kLargestSide || p.height > EmoticonGifConverter::kLargestSide;
+    return p.width > EmoticonGifConverter::kLargestSide ||
+           p.height > EmoticonGifConverter::kLargestSide;
 }
 
-// Delay, palette and size of one frame of a re-encoded animation.
-Picture prepareFrame(Picture frame, const Picture* first) {
+// Delay, palette and size of one frame of a re-encoded animation; `search` is over the first
+// frame's palette.
+Picture prepareFrame(Picture frame, const Picture* first, const NearestColor& search) {
     constexpr int kSide = EmoticonGifConverter::kLargestSide;
     if (frame.delay == 0) {
         frame.delay = EmoticonGifConverter::kDefaultDelay;
@@ -43,10 +44,11 @@ Picture prepareFrame(Picture frame, const Picture* first) {
     // Frames are written without colour tables of their own, so each is put in the first
     // frame's palette rather than shown in colours it never had.
     if (first != nullptr) {
-        frame = PictureOps::remapToPalette(frame, first->palette, first->transparentIndex);
+        frame = PictureOps::remapToPalette(frame, first->palette, first->transparentIndex, search);
     }
     if (exceedsLargestSide(frame)) {
-        frame = PictureOps::fitIntoBox(frame, std::min(frame.width, kSide), std::min(frame.height, kSide));
+        frame = PictureOps::fitIntoBox(frame, std::min(frame.width, kSide),
+                                       std::min(frame.height, kSide), search);
     }
     frame.disposal = 2;
     return frame;
@@ -55,11 +57,10 @@ Picture prepareFrame(Picture frame, const Picture* first) {
 ConvertOutcome convertAnimation(const platform::Bytes& bytes, const DecodedSource& source,
                                 const std::filesystem::path& sourcePath,
                                 const std::filesystem::path& target) {
-    NearestColor reducer(StandardPalette::colors());
     std::vector<Picture> frames;
     const bool decoded = PictureDecoder::decodeFrames(
         bytes, source.format, std::min(source.frameCount, kFrameLimit), [&](Picture&& frame) {
-            frames.push_back(PictureOps::reduceTo8Bits(std::move(frame), reducer));
+            frames.push_back(PictureOps::reduceTo8Bits(std::move(frame)));
             return true;
         });
     if (!decoded || frames.empty()) {
@@ -68,17 +69,22 @@ ConvertOutcome convertAnimation(const platform::Bytes& bytes, const DecodedSourc
     const bool fitting = std::any_of(frames.begin(), frames.end(), exceedsLargestSide);
     // Only a real GIF is worth copying as it is; other formats are re-encoded.
     if (!fitting && source.format == PictureFormat::Gif) {
-        return EmoticonGifConverter::copyReplacing(sourcePath, target) ? ConvertOutcome::CopiedUnchanged
-                                                                       : ConvertOutcome::CannotWrite;
+        return EmoticonGifConverter::copyReplacing(sourcePath, target)
+                   ? ConvertOutcome::CopiedUnchanged
+                   : ConvertOutcome::CannotWrite;
     }
     // Frames that cover only part of the screen cannot be resized one by one; play them first.
-    if (fitting && FrameComposer::hasPartialFrames(frames, source.screenWidth, source.screenHeight)) {
-        frames = FrameComposer::compose(frames, source.screenWidth, source.screenHeight, reducer);
+    if (fitting &&
+        FrameComposer::hasPartialFrames(frames, source.screenWidth, source.screenHeight)) {
+        frames = FrameComposer::compose(frames, source.screenWidth, source.screenHeight);
     }
+    std::optional<NearestColor> local;
+    const NearestColor& search = NearestColor::forPalette(frames[0].palette, local);
     for (size_t i = 0; i < frames.size(); ++i) {
-        frames[i] = prepareFrame(std::move(frames[i]), i == 0 ? nullptr : &frames[0]);
+        frames[i] = prepareFrame(std::move(frames[i]), i == 0 ? nullptr : &frames[0], search);
     }
-    return GifWriter::write(target, frames, true) ? ConvertOutcome::Written : ConvertOutcome::CannotWrite;
+    return GifWriter::write(target, frames, true) ? ConvertOutcome::Written
+                                                  : ConvertOutcome::CannotWrite;
 }
 
 }  // namespace

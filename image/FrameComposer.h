@@ -1,6 +1,5 @@
 #pragma once
 
-#include "image/NearestColor.h"
 #include "image/Picture.h"
 
 #include <vector>
@@ -12,12 +11,13 @@ namespace quillmere::image {
 // in order, transparent pixels letting earlier ones through, disposal honoured), on white where
 // nothing was drawn, reduced to the standard palette.
 class FrameComposer {
-public:
+  public:
     static std::vector<Picture> compose(const std::vector<Picture>& frames, int screenWidth,
-                                        int screenHeight, NearestColor& reducer);
+                                        int screenHeight);
 
     // Whether any frame leaves part of the screen to earlier frames.
-    static bool hasPartialFrames(const std::vector<Picture>& frames, int screenWidth, int screenHeight);
+    static bool hasPartialFrames(const std::vector<Picture>& frames, int screenWidth,
+                                 int screenHeight);
 };
 
 }  // namespace quillmere::image

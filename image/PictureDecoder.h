@@ -13,7 +13,7 @@ enum class PictureFormat { Bmp, Gif, Jpeg, Png, Tiff };
 
 struct DecodedSource {
     PictureFormat format = PictureFormat::Gif;
-    int frameCount = 0;  // images of a GIF, pages of a TIFF, 0 for formats without frames
+    int frameCount = 0;   // images of a GIF, pages of a TIFF, 0 for formats without frames
     int screenWidth = 0;  // an animation's logical screen
     int screenHeight = 0;
     Picture first;

@@ -97,7 +97,7 @@ std::vector<Rgb> resample(const Picture& p, int w, int h) {
 
 }  // namespace
 
-Picture PictureOps::reduceTo8Bits(Picture picture, NearestColor& reducer) {
+Picture PictureOps::reduceTo8Bits(Picture picture) {
     if (picture.indexed) {
         return picture;
     }
@@ -109,6 +109,7 @@ Picture PictureOps::reduceTo8Bits(Picture picture, NearestColor& reducer) {
     out.left = picture.left;
     out.top = picture.top;
     out.disposal = picture.disposal;
+    const NearestColor& reducer = NearestColor::standard();
     for (size_t i = 0; i < picture.pixels.size(); ++i) {
         out.indices[i] = reducer.find(picture.pixels[i]);
     }
@@ -116,11 +117,10 @@ Picture PictureOps::reduceTo8Bits(Picture picture, NearestColor& reducer) {
 }
 
 Picture PictureOps::remapToPalette(const Picture& picture, const std::vector<Rgb>& palette,
-                                   int transparentIndex) {
+                                   int transparentIndex, const NearestColor& toPalette) {
     if (picture.palette == palette) {
         return picture;
     }
-    NearestColor toPalette(palette);
     Picture out = picture;
     out.palette = palette;
     out.transparentIndex = -1;
@@ -130,7 +130,8 @@ Picture PictureOps::remapToPalette(const Picture& picture, const std::vector<Rgb
             out.indices[i] = static_cast<std::uint8_t>(transparentIndex);
             out.transparentIndex = transparentIndex;
         } else {
-            out.indices[i] = toPalette.find(index < picture.palette.size() ? picture.palette[index] : Rgb{});
+            out.indices[i] =
+                toPalette.find(index < picture.palette.size() ? picture.palette[index] : Rgb{});
         }
     }
     return out;
@@ -151,10 +152,15 @@ void PictureOps::fittedSize(int w, int h, int boxW, int boxH, int& outW, int& ou
 }
 
 Picture PictureOps::fitIntoBox(const Picture& picture, int boxW, int boxH) {
+    std::optional<NearestColor> local;
+    return fitIntoBox(picture, boxW, boxH, NearestColor::forPalette(picture.palette, local));
+}
+
+Picture PictureOps::fitIntoBox(const Picture& picture, int boxW, int boxH,
+                               const NearestColor& toPalette) {
     int w = 0;
     int h = 0;
     fittedSize(picture.width, picture.height, boxW, boxH, w, h);
-    NearestColor toPalette(picture.palette);
     Picture out = Picture::makeIndexed(boxW, boxH, picture.palette);
     out.bitsPerPixel = picture.bitsPerPixel;
     out.transparentIndex = picture.transparentIndex;
