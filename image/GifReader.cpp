@@ -20,7 +20,9 @@ int readFromMemory(GifFileType* gif, GifByteType* buffer, int length) {
     auto* source = static_cast<MemorySource*>(gif->UserData);
     const size_t available = source->bytes.size() - source->position;
     const size_t n = std::min(available, static_cast<size_t>(std::max(length, 0)));
-    std::memcpy(buffer, source->bytes.data() + source->position, n);
+    if (n > 0) {
+        std::memcpy(buffer, source->bytes.data() + source->position, n);
+    }
     source->position += n;
     return static_cast<int>(n);
 }
