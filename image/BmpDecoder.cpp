@@ -260,6 +260,11 @@ std::optional<Picture> BmpDecoder::decode(platform::ByteView bytes) {
         return std::nullopt;
     }
     const size_t stride = ((static_cast<size_t>(width) * static_cast<size_t>(h.bpp) + 31) / 32) * 4;
+    // Uncompressed rows must all be in the file; check before allocating for them.
+    if (h.compression != kRle8 && h.compression != kRle4 &&
+        !r.has(h.pixelOffset, stride * static_cast<size_t>(rows))) {
+        return std::nullopt;
+    }
     if (h.bpp <= 8) {
         Picture p = Picture::makeIndexed(width, rows, readPalette(r, h));
         p.bitsPerPixel = h.bpp;
