@@ -6,7 +6,7 @@
 #include "image/PictureDecoder.h"
 #include "image/PictureOps.h"
 #include "image/StandardPalette.h"
-#include "platform/TempFileName.h"
+#include "platform/FileReplacement.h"
 
 #include <algorithm>
 #include <cmath>
@@ -114,28 +114,13 @@ void EmoticonGifConverter::boxFor(SizingRule rule, int width, int height, int& b
 
 bool EmoticonGifConverter::copyReplacing(const std::filesystem::path& source,
                                          const std::filesystem::path& target) {
-    const std::filesystem::path folder =
-        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-    const auto temporary = platform::TempFileName::create(folder, "gif");
-    if (!temporary) {
-        return false;
-    }
-    std::error_code ec;
-    std::filesystem::copy_file(source, *temporary,
-                               std::filesystem::copy_options::overwrite_existing, ec);
-    if (!ec) {
-        std::filesystem::permissions(
-            *temporary,
-            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                std::filesystem::perms::group_read | std::filesystem::perms::others_read,
-            ec);
-        std::filesystem::rename(*temporary, target, ec);
-    }
-    if (ec) {
-        std::filesystem::remove(*temporary, ec);
-        return false;
-    }
-    return true;
+    return platform::FileReplacement::replace(
+        target, [&source](const std::filesystem::path& temporary) {
+            std::error_code ec;
+            std::filesystem::copy_file(source, temporary,
+                                       std::filesystem::copy_options::overwrite_existing, ec);
+            return !ec;
+        });
 }
 
 ConvertOutcome EmoticonGifConverter::ConvertToEmoticonGif(const std::filesystem::path& source,

@@ -1,6 +1,6 @@
 #include "image/GifWriter.h"
 
-#include "platform/TempFileName.h"
+#include "platform/FileReplacement.h"
 
 #include <gif_lib.h>
 
@@ -98,34 +98,13 @@ bool GifWriter::write(const std::filesystem::path& target, const std::vector<Pic
     if (frames.empty()) {
         return false;
     }
-    const std::filesystem::path folder =
-        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-    const auto temporary = platform::TempFileName::create(folder, "gif");
-    if (!temporary) {
-        return false;
-    }
-    bool ok = false;
-    {
-        // EGifCloseFile does not close the FILE itself when it was opened with EGifOpen.
-        File file(std::fopen(temporary->c_str(), "wb"));
-        ok = file && encode(file.get(), frames, animation) && std::fflush(file.get()) == 0;
-        ok = file && std::fclose(file.release()) == 0 && ok;
-    }
-    std::error_code ec;
-    if (ok) {
-        // Reserved names are private; the picture itself is an ordinary file.
-        std::filesystem::permissions(
-            *temporary,
-            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                std::filesystem::perms::group_read | std::filesystem::perms::others_read,
-            ec);
-        std::filesystem::rename(*temporary, target, ec);
-        ok = !ec;
-    }
-    if (!ok) {
-        std::filesystem::remove(*temporary, ec);
-    }
-    return ok;
+    return platform::FileReplacement::replace(target, [&](const std::filesystem::path& temporary) {
+        // EGifCloseFile leaves a FILE that it was handed through EGifOpen open.
+        File file(std::fopen(temporary.c_str(), "wb"));
+        const bool ok =
+            file && encode(file.get(), frames, animation) && std::fflush(file.get()) == 0;
+        return file && std::fclose(file.release()) == 0 && ok;
+    });
 }
 
 }  // namespace quillmere::image
