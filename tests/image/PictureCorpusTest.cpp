@@ -112,12 +112,16 @@ TEST(PictureCorpus, GifSuiteScreensAndFramesMatchTheExpectations) {
 }
 
 TEST(PictureCorpus, CrashCasesNeverCrash) {
+    if (!std::filesystem::exists(corpus("."))) {
+        GTEST_SKIP() << "the corpus is not there";
+    }
     for (const char* folder : {"jpeg-decoder-rs/tests/crashtest/images",
                                "image-gif-rs/tests/crashtest", "image-gif-rs/tests/stall"}) {
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(
-                 corpus(folder), std::filesystem::directory_options::skip_permission_denied)) {
-            if (entry.is_regular_file()) {
-                convert(entry.path());
+        std::error_code ec;
+        for (std::filesystem::recursive_directory_iterator it(corpus(folder), ec), end; !ec && it != end;
+             it.increment(ec)) {
+            if (it->is_regular_file()) {
+                convert(it->path());
             }
         }
     }
