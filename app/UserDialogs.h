@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string_view>
+
+namespace quillmere::app {
+
+// Message boxes and questions, so that core operations can talk to the user without widgets.
+// The wizard shows them as dialogs; tests record them and answer from a script.
+class UserDialogs {
+  public:
+    enum class Icon { None, Information, Warning, Question, Error };
+
+    virtual ~UserDialogs() = default;
+
+    // A message box with an OK button.
+    virtual void MessageBox(std::u16string_view text, std::u16string_view caption, Icon icon) = 0;
+    // A question with Yes and No buttons; true for Yes.
+    virtual bool AskYesNo(std::u16string_view text, std::u16string_view caption, Icon icon) = 0;
+};
+
+}  // namespace quillmere::app
