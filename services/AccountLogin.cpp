@@ -23,7 +23,7 @@ std::u16string trim(std::u16string_view text) {
 }  // namespace
 
 WebAccountLogin::WebAccountLogin(CGenericWeb& web, std::string primaryBase,
-                                 std::string secondaryBase, const platform::CodePage& codePage,
+                                 std::string secondaryBase, platform::CodePage codePage,
                                  std::filesystem::path tempFolder)
     : m_web(web),
       m_primary(std::move(primaryBase)),

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "platform/CodePage.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace quillmere::platform {
-class CodePage;
 class Environment;
 }  // namespace quillmere::platform
 
@@ -27,7 +28,7 @@ class AccountLogin {
 class WebAccountLogin : public AccountLogin {
   public:
     WebAccountLogin(CGenericWeb& web, std::string primaryBase, std::string secondaryBase,
-                    const platform::CodePage& codePage, std::filesystem::path tempFolder);
+                    platform::CodePage codePage, std::filesystem::path tempFolder);
 
     static std::string endpointFrom(const platform::Environment& env, const char* variable);
 
@@ -40,7 +41,7 @@ class WebAccountLogin : public AccountLogin {
     CGenericWeb& m_web;
     std::string m_primary;
     std::string m_secondary;
-    const platform::CodePage& m_codePage;
+    platform::CodePage m_codePage;
     std::filesystem::path m_tempFolder;
 };
 

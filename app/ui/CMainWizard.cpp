@@ -5,6 +5,7 @@
 #include "app/ui/CPropertyPage.h"
 #include "app/ui/CPropertyPageInit.h"
 #include "app/ui/CPropertyPageWelcome.h"
+#include "app/ui/QtUserDialogs.h"
 #include "archive/ui/CPropertyPageExportFile.h"
 #include "archive/ui/CPropertyPageExportFinish.h"
 #include "archive/ui/CPropertyPageImportFile.h"
@@ -72,8 +73,23 @@ CMainWizard::CMainWizard(const QString& caption, const resources::StringTable& s
     setParent(parent, windowFlags());
 }
 
+WizardServices CMainWizard::makeStandardServices(CMainWizard& wizard) {
+    const platform::Environment env = platform::Environment::fromProcess();
+    WizardServices services;
+    services.profile = platform::PlatformProfile::detect(env);
+    services.dialogs = std::make_unique<QtUserDialogs>(&wizard);
+    services.web =
+        std::make_unique<services::CGenericWeb>(services::WebOptions::fromEnvironment(env));
+    services.accountLogin = std::make_unique<services::WebAccountLogin>(
+        *services.web, services::WebAccountLogin::endpointFrom(env, "QUILLMERE_ACCOUNT_PRIMARY"),
+        services::WebAccountLogin::endpointFrom(env, "QUILLMERE_ACCOUNT_SECONDARY"),
+        services.profile->codePage(), services.profile->tempPath());
+    return services;
+}
+
 CMainWizard::CMainWizard(const QString& caption, const resources::StringTable& strings,
-                         const PageFactory& pages, int splashMilliseconds, int firstPage)
+                         const PageFactory& pages, int splashMilliseconds, int firstPage,
+                         const ServicesFactory& services)
     : m_strings(strings),
       m_state(std::make_unique<WizardState>()),
       m_driver(m_state->getLogger()),
@@ -95,6 +111,7 @@ CMainWizard::CMainWizard(const QString& caption, const resources::StringTable& s
     layout->addWidget(buttonRow);
     buildButtons(buttonRow);
 
+    m_services = services(*this);
     m_pages = pages(*this);
     for (const auto& page : m_pages) {
         m_stack->addWidget(page.get());

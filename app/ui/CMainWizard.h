@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/WizardDriver.h"
+#include "app/WizardServices.h"
 #include "app/WizardState.h"
 #include "resources/StringTable.h"
 
@@ -26,19 +27,26 @@ class CMainWizard : public QDialog {
   public:
     // Makes the pages, in index order, for a wizard.
     using PageFactory = std::function<std::vector<std::unique_ptr<CPropertyPage>>(CMainWizard&)>;
+    using ServicesFactory = std::function<WizardServices(CMainWizard&)>;
 
     CMainWizard(const QString& caption, const resources::StringTable& strings,
                 QWidget* parent = nullptr, int firstPage = 0);
-    // With other pages, for tests; the splash lasts `splashMilliseconds` (0: no splash).
+    // With other pages or services, for tests; the splash lasts `splashMilliseconds` (0: none).
     CMainWizard(const QString& caption, const resources::StringTable& strings,
-                const PageFactory& pages, int splashMilliseconds, int firstPage = 0);
+                const PageFactory& pages, int splashMilliseconds, int firstPage = 0,
+                const ServicesFactory& services = &CMainWizard::makeStandardServices);
     ~CMainWizard() override;
 
     static std::vector<std::unique_ptr<CPropertyPage>> makeStandardPages(CMainWizard& wizard);
+    // The machine's profile, Qt message boxes, the web client and the account service.
+    static WizardServices makeStandardServices(CMainWizard& wizard);
 
     WizardState& state() { return *m_state; }
     const services::CQuiLoggerBase* getLogger() const { return m_state->getLogger(); }
     const resources::StringTable& strings() const { return m_strings; }
+    const platform::PlatformProfile& profile() const { return *m_services.profile; }
+    UserDialogs& dialogs() { return *m_services.dialogs; }
+    services::AccountLogin& accountLogin() { return *m_services.accountLogin; }
 
     void OnSetNext(int index, int code = 0);
     void OnSetBack(int index, int code = 0);
@@ -62,6 +70,7 @@ class CMainWizard : public QDialog {
 
     const resources::StringTable& m_strings;
     std::unique_ptr<WizardState> m_state;
+    WizardServices m_services;
     WizardDriver m_driver;
     std::vector<std::unique_ptr<CPropertyPage>> m_pages;
     QStackedWidget* m_stack = nullptr;
