@@ -1,7 +1,10 @@
 #include "cli/ConvertCommand.h"
 #include "cli/InfoCommand.h"
+#include "cli/ListCommand.h"
 #include "cli/MsnObjCommand.h"
 #include "platform/PlatformProfile.h"
+#include "services/AccountLogin.h"
+#include "services/CGenericWeb.h"
 
 #include <iostream>
 #include <string>
@@ -26,9 +29,45 @@ constexpr const char* kUsage =
     "                  print the MSN object of a picture (type 2 unless given)\n"
     "  msnobj --m8 [--creator NAME] [--name FRIENDLY] FILE\n"
     "                  print its Messenger 8 form\n"
+    "  login-hash NAME print the name of a login's pre-8 account folder\n"
+    "  list --login NAME [--store pre8|m8] [--puid ID | --password PW] [--convert] [--json]\n"
+    "                  list the account's emoticons (shortcut, name, msnobj, picture) from the\n"
+    "                  store the wizard would choose, or the one given; the Messenger 8 store\n"
+    "                  needs the account identifier, or the password to log in and get it;\n"
+    "                  --convert answers yes to converting an older store into it\n"
     "\n"
-    "Environment: WINEPREFIX (default ~/.wine), APPDATA, LOCALAPPDATA, TMPDIR, LANG.\n"
+    "Environment: WINEPREFIX (default ~/.wine), APPDATA, LOCALAPPDATA, TMPDIR, LANG,\n"
+    "QUILLMERE_ACCOUNT_PRIMARY and QUILLMERE_ACCOUNT_SECONDARY (the account service),\n"
+    "QUILLMERE_CA_FILE (an extra certificate authority).\n"
     "Exit status: 0 success, 1 failure, 2 usage error.\n";
+
+int dispatch(const std::string& command, const std::vector<std::string>& rest) {
+    using namespace quillmere;
+    if (command == "convert") {
+        return cli::ConvertCommand::run(rest, std::cout, std::cerr);
+    }
+    if (command == "msnobj") {
+        return cli::MsnObjCommand::run(rest, std::cout, std::cerr);
+    }
+    const platform::Environment env = platform::Environment::fromProcess();
+    const auto profile = platform::PlatformProfile::detect(env);
+    if (command == "info") {
+        return cli::InfoCommand::run(rest, *profile, std::cout, std::cerr);
+    }
+    if (command == "login-hash") {
+        return cli::ListCommand::runLoginHash(rest, *profile, std::cout, std::cerr);
+    }
+    if (command == "list") {
+        services::CGenericWeb web(services::WebOptions::fromEnvironment(env));
+        services::WebAccountLogin login(
+            web, services::WebAccountLogin::endpointFrom(env, "QUILLMERE_ACCOUNT_PRIMARY"),
+            services::WebAccountLogin::endpointFrom(env, "QUILLMERE_ACCOUNT_SECONDARY"),
+            profile->codePage(), profile->tempPath());
+        return cli::ListCommand::run(rest, *profile, login, std::cout, std::cerr);
+    }
+    std::cerr << "quillmere-cli: unknown command '" << command << "'\n" << kUsage;
+    return 2;
+}
 
 }  // namespace
 
@@ -42,23 +81,10 @@ int main(int argc, char** argv) {
         std::cout << kUsage;
         return 0;
     }
-    const std::vector<std::string> rest(args.begin() + 1, args.end());
     try {
-        if (args[0] == "info") {
-            const auto profile = quillmere::platform::PlatformProfile::detect(
-                quillmere::platform::Environment::fromProcess());
-            return quillmere::cli::InfoCommand::run(rest, *profile, std::cout, std::cerr);
-        }
-        if (args[0] == "convert") {
-            return quillmere::cli::ConvertCommand::run(rest, std::cout, std::cerr);
-        }
-        if (args[0] == "msnobj") {
-            return quillmere::cli::MsnObjCommand::run(rest, std::cout, std::cerr);
-        }
+        return dispatch(args[0], std::vector<std::string>(args.begin() + 1, args.end()));
     } catch (const std::exception& e) {
         std::cerr << "quillmere-cli: " << e.what() << '\n';
         return 1;
     }
-    std::cerr << "quillmere-cli: unknown command '" << args[0] << "'\n" << kUsage;
-    return 2;
 }
