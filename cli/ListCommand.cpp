@@ -3,6 +3,7 @@
 #include "app/TaskSelection.h"
 #include "app/UserDialogs.h"
 #include "app/WizardState.h"
+#include "archive/ArchiveExporter.h"
 #include "cli/JsonWriter.h"
 #include "platform/Utf.h"
 #include "resources/StringIds.h"
@@ -11,6 +12,9 @@
 #include "store/IconListLoader.h"
 #include "store/LoginHash.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace quillmere::cli {
 
 namespace {
@@ -18,6 +22,10 @@ namespace {
 constexpr const char* kUsage =
     "usage: quillmere-cli list --login NAME [--store pre8|m8] [--puid ID | --password PW] "
     "[--convert] [--json]\n";
+constexpr const char* kExportUsage =
+    "usage: quillmere-cli export --login NAME [--store pre8|m8] [--puid ID | --password PW] "
+    "[--convert]\n"
+    "                            [--only SHORTCUT]... FILE\n";
 
 // What the wizard would show in a message box goes to stderr and makes the command fail; the
 // conversion question takes the answer given on the command line.
@@ -38,6 +46,8 @@ class ConsoleDialogs : public app::UserDialogs {
 };
 
 struct Options {
+    std::vector<std::string> only;
+    std::string file;
     std::string login;
     std::string store;
     std::string puid;
@@ -48,11 +58,15 @@ struct Options {
     bool json = false;
 };
 
-bool parse(const std::vector<std::string>& args, Options& o) {
+bool parse(const std::vector<std::string>& args, Options& o, bool exporting) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool value = i + 1 < args.size();
-        if (a == "--login" && value) {
+        if (exporting && a == "--only" && value) {
+            o.only.push_back(args[++i]);
+        } else if (exporting && !a.starts_with("--") && o.file.empty()) {
+            o.file = a;
+        } else if (a == "--login" && value) {
             o.login = args[++i];
         } else if (a == "--store" && value) {
             o.store = args[++i];
@@ -71,7 +85,7 @@ bool parse(const std::vector<std::string>& args, Options& o) {
         }
     }
     return !o.login.empty() && (o.store.empty() || o.store == "pre8" || o.store == "m8") &&
-           !(o.hasPuid && o.hasPassword);
+           !(o.hasPuid && o.hasPassword) && (!exporting || !o.file.empty());
 }
 
 void print(store::IconListLoader& loader, bool json, std::ostream& out) {
@@ -123,35 +137,47 @@ int ListCommand::runLoginHash(const std::vector<std::string>& args,
     return 0;
 }
 
+// Opens the account the way the task page would and loads its emoticons as the list page does.
+// Returns the exit status on failure.
+std::optional<int> openAccount(const Options& o, const platform::PlatformProfile& profile,
+                               services::AccountLogin& login, const resources::StringTable& strings,
+                               app::WizardState& state, std::ostream& err) {
+    const std::u16string name = platform::utf16FromUtf8(o.login);
+    state.setLoginName(name);
+    const bool msn8 =
+        o.store.empty() ? app::TaskSelection::usesMessenger8(profile) : o.store == "m8";
+    if (!msn8) {
+        return app::TaskSelection::pre8AccountExists(profile, name)
+                   ? std::nullopt
+                   : std::optional<int>(loginNotCorrect(strings, err));
+    }
+    std::u16string puid = platform::utf16FromUtf8(o.puid);
+    if (!o.hasPuid) {
+        if (!o.hasPassword) {
+            err << "quillmere-cli: the Messenger 8 store needs --puid or --password\n";
+            return 2;
+        }
+        puid = login.RequestPuid(name, platform::utf16FromUtf8(o.password));
+    }
+    if (puid.empty() || platform::asciiLower(puid) == u"auth_error") {
+        return loginNotCorrect(strings, err);
+    }
+    state.setMsn8(true);
+    state.setPuid(platform::asciiLower(puid));
+    return std::nullopt;
+}
+
 int ListCommand::run(const std::vector<std::string>& args, const platform::PlatformProfile& profile,
                      services::AccountLogin& login, std::ostream& out, std::ostream& err) {
     Options o;
-    if (!parse(args, o)) {
+    if (!parse(args, o, false)) {
         err << kUsage;
         return 2;
     }
     const resources::StringTable strings;
     app::WizardState state;
-    const std::u16string name = platform::utf16FromUtf8(o.login);
-    state.setLoginName(name);
-    const bool msn8 =
-        o.store.empty() ? app::TaskSelection::usesMessenger8(profile) : o.store == "m8";
-    if (msn8) {
-        std::u16string puid = platform::utf16FromUtf8(o.puid);
-        if (!o.hasPuid) {
-            if (!o.hasPassword) {
-                err << "quillmere-cli list: the Messenger 8 store needs --puid or --password\n";
-                return 2;
-            }
-            puid = login.RequestPuid(name, platform::utf16FromUtf8(o.password));
-        }
-        if (puid.empty() || platform::asciiLower(puid) == u"auth_error") {
-            return loginNotCorrect(strings, err);
-        }
-        state.setMsn8(true);
-        state.setPuid(platform::asciiLower(puid));
-    } else if (!app::TaskSelection::pre8AccountExists(profile, name)) {
-        return loginNotCorrect(strings, err);
+    if (const auto failed = openAccount(o, profile, login, strings, state, err)) {
+        return *failed;
     }
     ConsoleDialogs dialogs(err, o.convert);
     store::IconListLoader loader(state, profile, dialogs, strings,
@@ -161,6 +187,41 @@ int ListCommand::run(const std::vector<std::string>& args, const platform::Platf
         return 1;
     }
     print(loader, o.json, out);
+    return 0;
+}
+
+int ListCommand::runExport(const std::vector<std::string>& args,
+                           const platform::PlatformProfile& profile, services::AccountLogin& login,
+                           std::ostream& out, std::ostream& err) {
+    Options o;
+    if (!parse(args, o, true)) {
+        err << kExportUsage;
+        return 2;
+    }
+    const resources::StringTable strings;
+    app::WizardState state;
+    if (const auto failed = openAccount(o, profile, login, strings, state, err)) {
+        return *failed;
+    }
+    ConsoleDialogs dialogs(err, o.convert);
+    store::IconListLoader loader(state, profile, dialogs, strings,
+                                 [] { return std::make_unique<image::PicturePathOnly>(); });
+    loader.LoadEmotionIcons();
+    if (dialogs.failed()) {
+        return 1;
+    }
+    for (const auto& record : loader.list().m_IconListVector) {
+        const std::string shortcut = platform::utf8FromUtf16(record.wsShortcutKey());
+        if (o.only.empty() || std::find(o.only.begin(), o.only.end(), shortcut) != o.only.end()) {
+            state.addSelectedIcon(record.mapTextLine());
+        }
+    }
+    state.setExportFilePath(platform::utf16FromPath(std::filesystem::absolute(o.file)));
+    archive::ArchiveExporter exporter(state, profile, dialogs, strings);
+    if (!exporter.Export()) {
+        return 1;
+    }
+    out << "exported " << state.getSelectedIcons().size() << " emoticons to " << o.file << '\n';
     return 0;
 }
 

@@ -22,6 +22,11 @@ class ListCommand {
                             std::ostream& err);
     static int run(const std::vector<std::string>& args, const platform::PlatformProfile& profile,
                    services::AccountLogin& login, std::ostream& out, std::ostream& err);
+    // `quillmere-cli export --login NAME [...] [--only SHORTCUT]... FILE`: the emoticon file the
+    // wizard writes for the picked emoticons (all without --only).
+    static int runExport(const std::vector<std::string>& args,
+                         const platform::PlatformProfile& profile, services::AccountLogin& login,
+                         std::ostream& out, std::ostream& err);
 };
 
 }  // namespace quillmere::cli

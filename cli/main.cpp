@@ -35,6 +35,9 @@ constexpr const char* kUsage =
     "                  store the wizard would choose, or the one given; the Messenger 8 store\n"
     "                  needs the account identifier, or the password to log in and get it;\n"
     "                  --convert answers yes to converting an older store into it\n"
+    "  export --login NAME [--store pre8|m8] [--puid ID | --password PW] [--convert]\n"
+    "         [--only SHORTCUT]... FILE\n"
+    "                  write the account's emoticons (all, or the ones named) to an emoticon file\n"
     "\n"
     "Environment: WINEPREFIX (default ~/.wine), APPDATA, LOCALAPPDATA, TMPDIR, LANG,\n"
     "QUILLMERE_ACCOUNT_PRIMARY and QUILLMERE_ACCOUNT_SECONDARY (the account service),\n"
@@ -57,13 +60,15 @@ int dispatch(const std::string& command, const std::vector<std::string>& rest) {
     if (command == "login-hash") {
         return cli::ListCommand::runLoginHash(rest, *profile, std::cout, std::cerr);
     }
-    if (command == "list") {
+    if (command == "list" || command == "export") {
         services::CGenericWeb web(services::WebOptions::fromEnvironment(env));
         services::WebAccountLogin login(
             web, services::WebAccountLogin::endpointFrom(env, "QUILLMERE_ACCOUNT_PRIMARY"),
             services::WebAccountLogin::endpointFrom(env, "QUILLMERE_ACCOUNT_SECONDARY"),
             profile->codePage(), profile->tempPath());
-        return cli::ListCommand::run(rest, *profile, login, std::cout, std::cerr);
+        return command == "list"
+                   ? cli::ListCommand::run(rest, *profile, login, std::cout, std::cerr)
+                   : cli::ListCommand::runExport(rest, *profile, login, std::cout, std::cerr);
     }
     std::cerr << "quillmere-cli: unknown command '" << command << "'\n" << kUsage;
     return 2;
