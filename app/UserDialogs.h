@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace quillmere::app {
@@ -16,6 +18,10 @@ class UserDialogs {
     virtual void MessageBox(std::u16string_view text, std::u16string_view caption, Icon icon) = 0;
     // A question with Yes and No buttons; true for Yes.
     virtual bool AskYesNo(std::u16string_view text, std::u16string_view caption, Icon icon) = 0;
+    // A Save dialog that asks before overwriting; `filter` in the form
+    // "Name (*.ext)|*.ext|All Files (*.*)|*.*||". Nothing when the user cancels.
+    virtual std::optional<std::u16string> SaveFileName(std::u16string_view filter,
+                                                       std::u16string_view defaultExtension) = 0;
 };
 
 }  // namespace quillmere::app

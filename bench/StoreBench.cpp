@@ -63,6 +63,9 @@ namespace {
 struct SilentDialogs : quillmere::app::UserDialogs {
     void MessageBox(std::u16string_view, std::u16string_view, Icon) override {}
     bool AskYesNo(std::u16string_view, std::u16string_view, Icon) override { return false; }
+    std::optional<std::u16string> SaveFileName(std::u16string_view, std::u16string_view) override {
+        return std::nullopt;
+    }
 };
 
 // Listing a Messenger 8 store of 1000 emoticons, the key derived per file, pictures not decoded.

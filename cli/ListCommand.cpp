@@ -37,6 +37,9 @@ class ConsoleDialogs : public app::UserDialogs {
         m_failed = true;
     }
     bool AskYesNo(std::u16string_view, std::u16string_view, Icon) override { return m_convert; }
+    std::optional<std::u16string> SaveFileName(std::u16string_view, std::u16string_view) override {
+        return std::nullopt;
+    }
     bool failed() const { return m_failed; }
 
   private:

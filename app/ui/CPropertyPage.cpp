@@ -1,6 +1,7 @@
 #include "app/ui/CPropertyPage.h"
 
 #include "app/ui/CMainWizard.h"
+#include "controls/ui/CCxListCtrl.h"
 #include "resources/DialogTemplates.h"
 #include "resources/StringIds.h"
 #include "resources/ui/UiResources.h"
@@ -94,17 +95,22 @@ void CPropertyPage::buildControls(const resources::DialogTemplate& dialog) {
             case ControlKind::Check:
                 widget = new QCheckBox(text, this);
                 break;
-            case ControlKind::List:
+            case ControlKind::List: {
+                auto* list = new controls::CCxListCtrl(m_wizard.dialogs(), this);
+                const auto& strings = m_wizard.strings();
+                list->InitColumns(qtext(strings.get(resources::IDS_COLUMN_ICON)),
+                                  qtext(strings.get(resources::IDS_COLUMN_SHORTCUT)),
+                                  qtext(strings.get(resources::IDS_COLUMN_NAME)));
+                list->setAccessibleName(qtext(strings.get(resources::IDS_COLUMN_NAME)));
+                widget = list;
+                break;
+            }
             case ControlKind::PlainList: {
                 auto* list = new QTreeWidget(this);
                 const auto& strings = m_wizard.strings();
-                QStringList headers{qtext(strings.get(resources::IDS_COLUMN_ICON)),
-                                    qtext(strings.get(resources::IDS_COLUMN_SHORTCUT)),
-                                    qtext(strings.get(resources::IDS_COLUMN_NAME))};
-                if (c.kind == ControlKind::List) {
-                    headers.prepend(QString());
-                }
-                list->setHeaderLabels(headers);
+                list->setHeaderLabels({qtext(strings.get(resources::IDS_COLUMN_ICON)),
+                                       qtext(strings.get(resources::IDS_COLUMN_SHORTCUT)),
+                                       qtext(strings.get(resources::IDS_COLUMN_NAME))});
                 list->setRootIsDecorated(false);
                 list->setAccessibleName(qtext(strings.get(resources::IDS_COLUMN_NAME)));
                 widget = list;

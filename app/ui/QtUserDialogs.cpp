@@ -3,6 +3,7 @@
 #include "resources/ui/UiResources.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace quillmere::app {
@@ -57,6 +58,35 @@ bool QtUserDialogs::AskYesNo(std::u16string_view text, std::u16string_view capti
     QMessageBox box(qtIcon(icon), resources::qtext(caption), resources::qtext(text),
                     QMessageBox::Yes | QMessageBox::No, m_parent);
     return box.exec() == QMessageBox::Yes;
+}
+
+}  // namespace quillmere::app
+
+namespace quillmere::app {
+
+QString QtUserDialogs::qtFilter(std::u16string_view filter) {
+    const QStringList parts = resources::qtext(filter).split(QLatin1Char('|'));
+    QStringList names;
+    // Pairs of display name and pattern; the display names already carry their patterns.
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        if (!parts[i].isEmpty()) {
+            names << parts[i];
+        }
+    }
+    return names.join(QStringLiteral(";;"));
+}
+
+std::optional<std::u16string> QtUserDialogs::SaveFileName(std::u16string_view filter,
+                                                          std::u16string_view defaultExtension) {
+    NormalCursor cursor;
+    QFileDialog dialog(m_parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(qtFilter(filter));
+    dialog.setDefaultSuffix(resources::qtext(defaultExtension));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().front().toStdU16String();
 }
 
 }  // namespace quillmere::app

@@ -2,6 +2,8 @@
 
 #include "app/UserDialogs.h"
 
+#include <QString>
+
 class QWidget;
 
 namespace quillmere::app {
@@ -13,6 +15,11 @@ class QtUserDialogs : public UserDialogs {
 
     void MessageBox(std::u16string_view text, std::u16string_view caption, Icon icon) override;
     bool AskYesNo(std::u16string_view text, std::u16string_view caption, Icon icon) override;
+    std::optional<std::u16string> SaveFileName(std::u16string_view filter,
+                                               std::u16string_view defaultExtension) override;
+
+    // "Name (*.ext)|*.ext|All Files (*.*)|*.*||" as Qt writes it: "Name (*.ext);;All Files (*.*)".
+    static QString qtFilter(std::u16string_view filter);
 
   private:
     QWidget* m_parent;

@@ -3,6 +3,7 @@
 #include "app/UserDialogs.h"
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,11 @@ class ScriptedDialogs : public app::UserDialogs {
         return answer;
     }
 
+    std::optional<std::u16string> SaveFileName(std::u16string_view, std::u16string_view) override {
+        ++fileDialogs;
+        return saveAnswer;
+    }
+
     std::vector<std::u16string> texts() const {
         std::vector<std::u16string> out;
         for (const auto& s : shown) {
@@ -42,6 +48,8 @@ class ScriptedDialogs : public app::UserDialogs {
 
     std::vector<Shown> shown;
     std::deque<bool> answers;
+    std::optional<std::u16string> saveAnswer;
+    int fileDialogs = 0;
 };
 
 }  // namespace quillmere::test

@@ -1,0 +1,49 @@
+#include "archive/ExportPathCheck.h"
+
+#include "app/UserDialogs.h"
+#include "platform/Utf.h"
+#include "resources/StringIds.h"
+#include "resources/StringTable.h"
+#include "services/FormatText.h"
+
+#include <filesystem>
+
+namespace quillmere::archive {
+
+std::u16string ExportPathCheck::check(std::u16string_view typed, bool fromDialog,
+                                      app::UserDialogs& dialogs,
+                                      const resources::StringTable& strings) {
+    auto space = [](char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; };
+    while (!typed.empty() && space(typed.front())) {
+        typed.remove_prefix(1);
+    }
+    while (!typed.empty() && space(typed.back())) {
+        typed.remove_suffix(1);
+    }
+    const std::u16string path(typed);
+    if (path.empty()) {
+        dialogs.MessageBox(strings.get(resources::IDS_SELECT_FILE), u"Quillmere",
+                           app::UserDialogs::Icon::None);
+        return {};
+    }
+    if (fromDialog) {
+        return path;
+    }
+    std::error_code ec;
+    const std::filesystem::path file = platform::pathFromUtf16(path);
+    if (!std::filesystem::exists(file, ec)) {
+        return path;
+    }
+    if (std::filesystem::is_directory(file, ec)) {
+        dialogs.MessageBox(
+            services::formatText(u"%s %s", {path, strings.get(resources::IDS_IS_DIRECTORY)}),
+            u"Quillmere", app::UserDialogs::Icon::None);
+        return {};
+    }
+    const bool replace = dialogs.AskYesNo(
+        services::formatText(u"%s %s", {path, strings.get(resources::IDS_ALREADY_EXISTS)}),
+        strings.get(resources::IDS_SAVE_AS), app::UserDialogs::Icon::Warning);
+    return replace ? path : std::u16string();
+}
+
+}  // namespace quillmere::archive
