@@ -34,6 +34,7 @@ void CCxListCtrl::InitColumns(const QString& icon, const QString& shortcut, cons
     headerItem()->setTextAlignment(kShortcutColumn, Qt::AlignCenter);
     headerItem()->setTextAlignment(kNameColumn, Qt::AlignCenter);
     m_header->setSectionResizeMode(kCheckColumn, QHeaderView::Fixed);
+    m_header->setSectionsClickable(true);
     m_header->setImage(kCheckColumn, 0);
 }
 
