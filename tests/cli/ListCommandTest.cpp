@@ -2,6 +2,7 @@
 
 #include "services/AccountLogin.h"
 #include "support/StoreFixture.h"
+#include "support/ZipContents.h"
 
 #include <gtest/gtest.h>
 
@@ -96,6 +97,29 @@ TEST(ListCommand, ReportsWhatTheWizardWouldShow) {
                                                {"--login", "kim", "--store", "m8"}}) {
         EXPECT_EQ(list(fixture, login, args).status, 2);
     }
+}
+
+TEST(ExportCommand, WritesThePickedEmoticonsToAFile) {
+    test::StoreFixture fixture;
+    fixture.writeMsn8Store(u"kim", u"puid",
+                           {{u":)", u"smile", "GIF89a-1"}, {u":(", u"sad", "GIF89a-2"}});
+    FixedLogin login;
+    const auto file = fixture.roaming().parent_path() / "out.zip";
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(ListCommand::runExport({"--login", "kim", "--store", "m8", "--puid", "puid", "--only",
+                                      ":(", file.string()},
+                                     fixture.profile(), login, out, err),
+              0)
+        << err.str();
+    EXPECT_EQ(out.str(), "exported 1 emoticons to " + file.string() + "\n");
+    const auto zip = test::readZip(file);
+    ASSERT_TRUE(zip.ok);
+    ASSERT_EQ(zip.entries.size(), 4u);
+    EXPECT_EQ(zip.entries[1].data, "GIF89a-2");
+    EXPECT_EQ(ListCommand::runExport({"--login", "kim", "--store", "m8", "--puid", "puid"},
+                                     fixture.profile(), login, out, err),
+              2);
 }
 
 }  // namespace
