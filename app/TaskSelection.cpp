@@ -14,19 +14,6 @@ namespace quillmere::app {
 
 namespace {
 
-std::u16string trim(std::u16string_view text) {
-    auto space = [](char16_t c) {
-        return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\v' || c == u'\f';
-    };
-    while (!text.empty() && space(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && space(text.back())) {
-        text.remove_suffix(1);
-    }
-    return std::u16string(text);
-}
-
 constexpr int kPageImportFile = 5;
 constexpr int kPageYahooWait = 12;
 constexpr int kPageYahooList = 13;
@@ -99,8 +86,8 @@ TaskSelection::Route TaskSelection::OnWizardNext(Task task, bool skipPreview,
                                                  std::u16string_view password) {
     // Stored before any check, so it stays even when the page refuses to go on.
     m_state.setSkipPreview(skipPreview);
-    const std::u16string name = trim(login);
-    const std::u16string secret = trim(password);
+    const std::u16string name = platform::trimWhitespace(login);
+    const std::u16string secret = platform::trimWhitespace(password);
     if (name.empty()) {
         m_dialogs.MessageBox(m_strings.get(resources::IDS_ENTER_LOGIN),
                              m_strings.get(resources::IDS_MISSING_LOGIN), UserDialogs::Icon::None);

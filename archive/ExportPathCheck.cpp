@@ -13,14 +13,7 @@ namespace quillmere::archive {
 std::u16string ExportPathCheck::check(std::u16string_view typed, bool fromDialog,
                                       app::UserDialogs& dialogs,
                                       const resources::StringTable& strings) {
-    auto space = [](char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; };
-    while (!typed.empty() && space(typed.front())) {
-        typed.remove_prefix(1);
-    }
-    while (!typed.empty() && space(typed.back())) {
-        typed.remove_suffix(1);
-    }
-    const std::u16string path(typed);
+    const std::u16string path = platform::trimWhitespace(typed);
     if (path.empty()) {
         dialogs.MessageBox(strings.get(resources::IDS_SELECT_FILE), u"Quillmere",
                            app::UserDialogs::Icon::None);

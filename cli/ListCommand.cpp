@@ -140,6 +140,8 @@ int ListCommand::runLoginHash(const std::vector<std::string>& args,
     return 0;
 }
 
+namespace {
+
 // Opens the account the way the task page would and loads its emoticons as the list page does.
 // Returns the exit status on failure.
 std::optional<int> openAccount(const Options& o, const platform::PlatformProfile& profile,
@@ -170,6 +172,30 @@ std::optional<int> openAccount(const Options& o, const platform::PlatformProfile
     return std::nullopt;
 }
 
+// The wizard's state for one account, loaded as the list page loads it.
+struct Session {
+    Session(std::ostream& err, bool convert) : dialogs(err, convert) {}
+
+    const resources::StringTable strings;
+    app::WizardState state;
+    ConsoleDialogs dialogs;
+    std::optional<store::IconListLoader> loader;
+};
+
+// Opens the account and loads its emoticons; the exit status when that fails.
+std::optional<int> load(const Options& o, const platform::PlatformProfile& profile,
+                        services::AccountLogin& login, Session& session, std::ostream& err) {
+    if (const auto failed = openAccount(o, profile, login, session.strings, session.state, err)) {
+        return failed;
+    }
+    session.loader.emplace(session.state, profile, session.dialogs, session.strings,
+                           [] { return std::make_unique<image::PicturePathOnly>(); });
+    session.loader->LoadEmotionIcons();
+    return session.dialogs.failed() ? std::optional<int>(1) : std::nullopt;
+}
+
+}  // namespace
+
 int ListCommand::run(const std::vector<std::string>& args, const platform::PlatformProfile& profile,
                      services::AccountLogin& login, std::ostream& out, std::ostream& err) {
     Options o;
@@ -177,19 +203,11 @@ int ListCommand::run(const std::vector<std::string>& args, const platform::Platf
         err << kUsage;
         return 2;
     }
-    const resources::StringTable strings;
-    app::WizardState state;
-    if (const auto failed = openAccount(o, profile, login, strings, state, err)) {
+    Session session(err, o.convert);
+    if (const auto failed = load(o, profile, login, session, err)) {
         return *failed;
     }
-    ConsoleDialogs dialogs(err, o.convert);
-    store::IconListLoader loader(state, profile, dialogs, strings,
-                                 [] { return std::make_unique<image::PicturePathOnly>(); });
-    loader.LoadEmotionIcons();
-    if (dialogs.failed()) {
-        return 1;
-    }
-    print(loader, o.json, out);
+    print(*session.loader, o.json, out);
     return 0;
 }
 
@@ -201,26 +219,19 @@ int ListCommand::runExport(const std::vector<std::string>& args,
         err << kExportUsage;
         return 2;
     }
-    const resources::StringTable strings;
-    app::WizardState state;
-    if (const auto failed = openAccount(o, profile, login, strings, state, err)) {
+    Session session(err, o.convert);
+    if (const auto failed = load(o, profile, login, session, err)) {
         return *failed;
     }
-    ConsoleDialogs dialogs(err, o.convert);
-    store::IconListLoader loader(state, profile, dialogs, strings,
-                                 [] { return std::make_unique<image::PicturePathOnly>(); });
-    loader.LoadEmotionIcons();
-    if (dialogs.failed()) {
-        return 1;
-    }
-    for (const auto& record : loader.list().m_IconListVector) {
+    app::WizardState& state = session.state;
+    for (const auto& record : session.loader->list().m_IconListVector) {
         const std::string shortcut = platform::utf8FromUtf16(record.wsShortcutKey());
         if (o.only.empty() || std::find(o.only.begin(), o.only.end(), shortcut) != o.only.end()) {
             state.addSelectedIcon(record.mapTextLine());
         }
     }
     state.setExportFilePath(platform::utf16FromPath(std::filesystem::absolute(o.file)));
-    archive::ArchiveExporter exporter(state, profile, dialogs, strings);
+    archive::ArchiveExporter exporter(state, profile, session.dialogs, session.strings);
     if (!exporter.Export()) {
         return 1;
     }

@@ -121,6 +121,19 @@ std::string asciiLower(std::string_view text) {
     return out;
 }
 
+std::u16string trimWhitespace(std::u16string_view text) {
+    auto space = [](char16_t c) {
+        return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\v' || c == u'\f';
+    };
+    while (!text.empty() && space(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && space(text.back())) {
+        text.remove_suffix(1);
+    }
+    return std::u16string(text);
+}
+
 Bytes utf16leBytes(std::u16string_view text) {
     Bytes out;
     out.reserve(text.size() * 2);

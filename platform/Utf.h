@@ -20,6 +20,9 @@ std::u16string utf16FromPath(const std::filesystem::path& path);
 std::u16string asciiLower(std::u16string_view text);
 std::string asciiLower(std::string_view text);
 
+// The text without white space (blank, tab, line breaks, vertical tab, form feed) at either end.
+std::u16string trimWhitespace(std::u16string_view text);
+
 // UTF-16LE bytes, without terminator.
 Bytes utf16leBytes(std::u16string_view text);
 

@@ -7,21 +7,6 @@
 
 namespace quillmere::services {
 
-namespace {
-
-std::u16string trim(std::u16string_view text) {
-    auto space = [](char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; };
-    while (!text.empty() && space(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && space(text.back())) {
-        text.remove_suffix(1);
-    }
-    return std::u16string(text);
-}
-
-}  // namespace
-
 WebAccountLogin::WebAccountLogin(CGenericWeb& web, std::string primaryBase,
                                  std::string secondaryBase, platform::CodePage codePage,
                                  std::filesystem::path tempFolder)
@@ -54,8 +39,8 @@ std::string WebAccountLogin::extractPuid(const std::string& reply) {
 
 std::u16string WebAccountLogin::RequestPuid(std::u16string_view login,
                                             std::u16string_view password) {
-    const std::string name = m_codePage.toAnsi(trim(login));
-    const std::string secret = m_codePage.toAnsi(trim(password));
+    const std::string name = m_codePage.toAnsi(platform::trimWhitespace(login));
+    const std::string secret = m_codePage.toAnsi(platform::trimWhitespace(password));
     std::string reply;
     auto post = [&](const std::string& endpoint) {
         return !endpoint.empty() &&

@@ -173,28 +173,39 @@ void IconListLoader::addPicture(const std::filesystem::path& path) {
     }
 }
 
+std::optional<std::filesystem::path> IconListLoader::pre8Picture(
+    const EmoticonRecord& record, const std::filesystem::path& pictures, bool& stop) const {
+    const std::u16string imageName =
+        ParseMsnObj(record.wsMsnObj(), m_log, MsnObjWording::kIconList);
+    if (imageName.empty()) {
+        log(u"get empty file name");
+        stop = true;
+        return std::nullopt;
+    }
+    const std::filesystem::path full =
+        platform::PathLookup::resolveNoCase(pictures, platform::pathFromUtf16(imageName));
+    log(formatText(u"get file name %s, full path name: %s", {imageName, wide(full)}));
+    // A Location that names anything but a file in the picture folder is not followed.
+    if (!isFile(full) || full.parent_path() != pictures) {
+        log(formatText(u"The file %s does not exist", {wide(full)}));
+        return std::nullopt;
+    }
+    log(formatText(u"wsShortcutKey %s, wsName %s, fileName: %s, msnObj: %s",
+                   {record.wsShortcutKey(), record.wsName(), imageName, record.wsMsnObj()}));
+    return full;
+}
+
 void IconListLoader::ParseTRFdat(std::u16string_view text) {
     const std::filesystem::path pictures =
         platform::PathLookup::resolveNoCase(platform::pathFromUtf16(m_MsnPath), "CustomEmoticons");
     auto step = [&](EmoticonRecord&& record) {
-        const std::u16string imageName =
-            ParseMsnObj(record.wsMsnObj(), m_log, MsnObjWording::kIconList);
-        if (imageName.empty()) {
-            log(u"get empty file name");
-            return RecordStep::Stop;
+        bool stop = false;
+        const auto full = pre8Picture(record, pictures, stop);
+        if (full) {
+            m_list.m_IconListVector.push_back(std::move(record));
+            addPicture(*full);
         }
-        const std::filesystem::path full =
-            platform::PathLookup::resolveNoCase(pictures, platform::pathFromUtf16(imageName));
-        log(formatText(u"get file name %s, full path name: %s", {imageName, wide(full)}));
-        if (!isFile(full) || full.parent_path() != pictures) {
-            log(formatText(u"The file %s does not exist", {wide(full)}));
-            return RecordStep::Continue;
-        }
-        log(formatText(u"wsShortcutKey %s, wsName %s, fileName: %s, msnObj: %s",
-                       {record.wsShortcutKey(), record.wsName(), imageName, record.wsMsnObj()}));
-        m_list.m_IconListVector.push_back(std::move(record));
-        addPicture(full);
-        return RecordStep::Continue;
+        return stop ? RecordStep::Stop : RecordStep::Continue;
     };
     store::ParseTRFdat(text, step, m_log, TrfSplitWording::kIconList);
 }
@@ -227,21 +238,12 @@ void IconListLoader::ParseTRFdatForMSN8(std::u16string_view text) {
         platform::PathLookup::resolveNoCase(platform::pathFromUtf16(m_MsnPath), "CustomEmoticons");
     log(u"parse input data: " + std::u16string(text.substr(0, text.find(u'\0'))));
     auto step = [&](EmoticonRecord&& record) {
-        const std::u16string imageName =
-            ParseMsnObj(record.wsMsnObj(), m_log, MsnObjWording::kIconList);
-        if (imageName.empty()) {
-            log(u"get empty file name");
-            return RecordStep::Stop;
+        bool stop = false;
+        const auto picture = pre8Picture(record, pictures, stop);
+        if (!picture) {
+            return stop ? RecordStep::Stop : RecordStep::Continue;
         }
-        const std::filesystem::path source =
-            platform::PathLookup::resolveNoCase(pictures, platform::pathFromUtf16(imageName));
-        log(formatText(u"get file name %s, full path name: %s", {imageName, wide(source)}));
-        if (!isFile(source) || source.parent_path() != pictures) {
-            log(formatText(u"The file %s does not exist", {wide(source)}));
-            return RecordStep::Continue;
-        }
-        log(formatText(u"wsShortcutKey %s, wsName %s, fileName: %s, msnObj: %s",
-                       {record.wsShortcutKey(), record.wsName(), imageName, record.wsMsnObj()}));
+        const std::filesystem::path& source = *picture;
         const std::u16string base = Msn8Store::dt2BaseName(Msn8Store::GetMsn8NewGifName(source));
         if (base.empty()) {
             return RecordStep::Continue;

@@ -46,6 +46,11 @@ class IconListLoader {
     // fails; `silent` keeps failures from the user.
     std::optional<std::u16string> readTrfText(bool silent);
     void ParseTRFdat(std::u16string_view text);
+    // The picture a pre-8 record names, with the reader's log lines; nothing when it is missing.
+    // `stop` is set for a record without a Location, which ends the split.
+    std::optional<std::filesystem::path> pre8Picture(const EmoticonRecord& record,
+                                                     const std::filesystem::path& pictures,
+                                                     bool& stop) const;
     void ParseTRFdatForMSN8(std::u16string_view text);
     void addPicture(const std::filesystem::path& path);
     void log(std::u16string_view line) const;

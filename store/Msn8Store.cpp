@@ -15,21 +15,6 @@ namespace quillmere::store {
 
 namespace {
 
-std::u16string trim(std::u16string_view text) {
-    auto space = [](char16_t c) {
-        return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\v' || c == u'\f';
-    };
-    size_t start = 0;
-    size_t end = text.size();
-    while (start < end && space(text[start])) {
-        ++start;
-    }
-    while (end > start && space(text[end - 1])) {
-        --end;
-    }
-    return std::u16string(text.substr(start, end - start));
-}
-
 std::optional<platform::Bytes> readSmallFile(const std::filesystem::path& file,
                                              std::uintmax_t limit) {
     std::error_code ec;
@@ -141,7 +126,8 @@ std::vector<std::u16string> Msn8Store::CollectId2Shortcuts(const std::filesystem
     std::vector<std::u16string> shortcuts;
     for (const auto& file : listId2Files(folder)) {
         if (const auto record = readRecordFile(file, puid, nullptr)) {
-            if (std::u16string shortcut = trim(record->shortcut); !shortcut.empty()) {
+            if (std::u16string shortcut = platform::trimWhitespace(record->shortcut);
+                !shortcut.empty()) {
                 shortcuts.push_back(std::move(shortcut));
             }
         }
@@ -152,10 +138,10 @@ std::vector<std::u16string> Msn8Store::CollectId2Shortcuts(const std::filesystem
 bool Msn8Store::WriteId2File(std::u16string_view shortcut, std::u16string_view name,
                              const std::filesystem::path& picture, std::u16string_view creator,
                              std::u16string_view puid) {
-    const std::u16string trimmedName = trim(name);
+    const std::u16string trimmedName = platform::trimWhitespace(name);
     const std::u16string msnObj = MsnObject::messenger8Form(creator, picture, trimmedName);
-    const std::u16string record =
-        u"2\t" + trimmedName + u"\t" + msnObj + u"\tKey\t" + trim(shortcut) + u"\t";
+    const std::u16string record = u"2\t" + trimmedName + u"\t" + msnObj + u"\tKey\t" +
+                                  platform::trimWhitespace(shortcut) + u"\t";
     const auto encrypted = encryptRecord(record, puid);
     if (!encrypted) {
         return false;
