@@ -131,22 +131,34 @@ std::optional<std::uint32_t> parseTypeNumber(std::string_view text, size_t& pos)
     return type;
 }
 
+// After "str" or "hex": an optional "(N)" naming the type, then ':'. Moves pos past the ':'.
+std::optional<std::uint32_t> parseKind(std::string_view text, size_t& pos,
+                                       std::uint32_t plainType) {
+    std::uint32_t type = plainType;
+    if (pos < text.size() && text[pos] == '(') {
+        const auto n = parseTypeNumber(text, pos);
+        if (!n) {
+            return std::nullopt;
+        }
+        type = *n;
+    }
+    if (pos >= text.size() || text[pos] != ':') {
+        return std::nullopt;
+    }
+    ++pos;
+    return type;
+}
+
 std::optional<RegistryValue> parseData(std::string_view text) {
     size_t pos = 0;
     std::uint32_t type = kRegSz;
     if (text.starts_with("str")) {
         pos = 3;
-        if (pos < text.size() && text[pos] == '(') {
-            const auto n = parseTypeNumber(text, pos);
-            if (!n) {
-                return std::nullopt;
-            }
-            type = *n;
-        }
-        if (pos >= text.size() || text[pos] != ':') {
+        const auto kind = parseKind(text, pos, kRegSz);
+        if (!kind) {
             return std::nullopt;
         }
-        ++pos;
+        type = *kind;
     }
     if (pos < text.size() && text[pos] == '"') {
         ++pos;
@@ -168,21 +180,12 @@ std::optional<RegistryValue> parseData(std::string_view text) {
     }
     if (text.starts_with("hex")) {
         pos = 3;
-        type = kRegBinary;
-        if (pos < text.size() && text[pos] == '(') {
-            const auto n = parseTypeNumber(text, pos);
-            if (!n) {
-                return std::nullopt;
-            }
-            type = *n;
-        }
-        if (pos >= text.size() || text[pos] != ':') {
-            return std::nullopt;
-        }
-        auto bytes = parseHexBytes(text.substr(pos + 1));
+        const auto kind = parseKind(text, pos, kRegBinary);
+        auto bytes = kind ? parseHexBytes(text.substr(pos)) : std::nullopt;
         if (!bytes) {
             return std::nullopt;
         }
+        type = *kind;
         RegistryValue v;
         v.type = type;
         v.data = std::move(*bytes);

@@ -118,8 +118,8 @@ TEST(PictureCorpus, CrashCasesNeverCrash) {
     for (const char* folder : {"jpeg-decoder-rs/tests/crashtest/images",
                                "image-gif-rs/tests/crashtest", "image-gif-rs/tests/stall"}) {
         std::error_code ec;
-        for (std::filesystem::recursive_directory_iterator it(corpus(folder), ec), end; !ec && it != end;
-             it.increment(ec)) {
+        for (std::filesystem::recursive_directory_iterator it(corpus(folder), ec), end;
+             !ec && it != end; it.increment(ec)) {
             if (it->is_regular_file()) {
                 convert(it->path());
             }
