@@ -73,8 +73,13 @@ ConvertOutcome convertAnimation(const platform::Bytes& bytes, const DecodedSourc
                    ? ConvertOutcome::CopiedUnchanged
                    : ConvertOutcome::CannotWrite;
     }
-    // Frames that cover only part of the screen cannot be resized one by one; play them first.
-    if (fitting &&
+    // Frames that cover only part of the screen cannot be resized one by one; play them first,
+    // unless the screen is too large to play (a file may claim any size).
+    const auto screenW = static_cast<std::uint64_t>(std::max(source.screenWidth, 0));
+    const auto screenH = static_cast<std::uint64_t>(std::max(source.screenHeight, 0));
+    const bool playable = withinPixelLimit(screenW, screenH) &&
+                          screenW * screenH * 4 * frames.size() <= kMaxAnimationBytes;
+    if (fitting && playable &&
         FrameComposer::hasPartialFrames(frames, source.screenWidth, source.screenHeight)) {
         frames = FrameComposer::compose(frames, source.screenWidth, source.screenHeight);
     }

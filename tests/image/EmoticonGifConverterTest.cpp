@@ -126,6 +126,36 @@ TEST(EmoticonGifConverter, ReencodesLargeAnimationsForEverWithDisposal2AndDefaul
     }
 }
 
+TEST(EmoticonGifConverter, PlaysPartialFramesBeforeShrinkingThem) {
+    test::TempFolder folder;
+    const auto& standard = StandardPalette::colors();
+    const std::vector<Rgb> palette(standard.begin(), standard.end());
+    Picture background = Picture::makeIndexed(100, 100, palette);
+    std::fill(background.indices.begin(), background.indices.end(), std::uint8_t{249});  // red
+    background.delay = 10;
+    Picture patch = Picture::makeIndexed(20, 20, palette);
+    std::fill(patch.indices.begin(), patch.indices.end(), std::uint8_t{252});  // blue
+    patch.left = 80;
+    patch.top = 80;
+    patch.delay = 10;
+    ASSERT_TRUE(GifWriter::write(folder / "partial.gif", {background, patch}, true));
+    const auto target = folder / "target.gif";
+    ASSERT_EQ(EmoticonGifConverter::ConvertToEmoticonGif(folder / "partial.gif", target,
+                                                         SizingRule::ClampBox),
+              ConvertOutcome::Written);
+    const auto gif = test::inspectGif(target);
+    ASSERT_EQ(gif.frames.size(), 2u);
+    for (const auto& f : gif.frames) {
+        EXPECT_EQ(f.left, 0);
+        EXPECT_EQ(f.top, 0);
+        EXPECT_EQ(f.width, 50);
+        EXPECT_EQ(f.height, 50);
+    }
+    EXPECT_EQ(gif.color(0, 45, 45), kRed);
+    EXPECT_EQ(gif.color(1, 45, 45), (Rgb{0, 0, 255})) << "the patch shows where it stood, shrunk";
+    EXPECT_EQ(gif.color(1, 10, 10), kRed) << "over the first frame";
+}
+
 TEST(EmoticonGifConverter, KeepsOnlyTheFirstThousandFrames) {
     test::TempFolder folder;
     writeAnimation(folder / "long.gif", 60, 60, 1500);
