@@ -170,6 +170,21 @@ TEST_F(AccountLoginTest, FailsWithoutAUsableAnswer) {
     EXPECT_EQ(WebAccountLogin::extractPuid("puid>a<"), "");
 }
 
+TEST_F(AccountLoginTest, RefusesOversizedAndRedirectedAnswers) {
+    server.post("/primary/RST.srf", [&](const httplib::Request&, httplib::Response& res) {
+        ++primaryCalls;
+        res.set_content("<psf:PUID>abc</psf:PUID>" + std::string(10u << 20, ' '), "text/xml");
+    });
+    server.post("/secondary/RST.srf", [&](const httplib::Request&, httplib::Response& res) {
+        ++secondaryCalls;
+        res.set_redirect("https://127.0.0.1:1/elsewhere");
+    });
+    server.start();
+    EXPECT_EQ(login(), u"");
+    EXPECT_EQ(primaryCalls, 1);
+    EXPECT_GE(secondaryCalls, 1);
+}
+
 TEST(AccountLogin, WithoutEndpointsThereIsNoLogin) {
     test::TempFolder folder;
     CGenericWeb web(WebOptions{});
