@@ -49,8 +49,6 @@ class TaskSelection {
     // a '.'.
     static std::optional<int> messengerMajorVersion(std::u16string_view canary);
 
-    bool needsYahooExtract() const { return m_bNeedYahooExtract; }
-
   private:
     void loginError() const;
 

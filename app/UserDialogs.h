@@ -10,6 +10,9 @@ namespace quillmere::app {
 // The wizard shows them as dialogs; tests record them and answer from a script.
 class UserDialogs {
   public:
+    // The caption of messages that have none of their own.
+    static constexpr std::u16string_view kCaption = u"Quillmere";
+
     enum class Icon { None, Information, Warning, Question, Error };
 
     virtual ~UserDialogs() = default;

@@ -5,6 +5,7 @@
 #include "archive/ZipWriter.h"
 #include "image/EmoticonGifConverter.h"
 #include "platform/FileReplacement.h"
+#include "platform/PathLookup.h"
 #include "platform/PlatformProfile.h"
 #include "platform/TempFileName.h"
 #include "platform/Utf.h"
@@ -47,14 +48,6 @@ PickedLine split(std::u16string_view line) {
     picked.msnObj =
         line.substr(second + 1, third == std::u16string_view::npos ? third : third - second - 1);
     return picked;
-}
-
-// A name taken from a record must stay a plain name inside its folder.
-bool plainName(std::u16string_view name) {
-    return !name.empty() && name != u"." && name != u".." &&
-           name.find(u'/') == std::u16string_view::npos &&
-           name.find(u'\\') == std::u16string_view::npos &&
-           name.find(u'\0') == std::u16string_view::npos;
 }
 
 bool isFile(const std::filesystem::path& path) {
@@ -150,7 +143,7 @@ void ArchiveExporter::stagePre8(const std::filesystem::path& pictures,
         const std::u16string location =
             store::ParseMsnObj(picked.msnObj, nullptr, store::MsnObjWording::kIconList);
         const std::filesystem::path source = store / platform::pathFromUtf16(location);
-        if (!plainName(location) || !isFile(source)) {
+        if (!platform::PathLookup::isPlainName(location) || !isFile(source)) {
             continue;
         }
         const std::u16string name = pre8PictureName(location);
@@ -186,7 +179,7 @@ void ArchiveExporter::stageMsn8(const std::filesystem::path& pictures,
         const std::u16string sha1d = sha1dOf(picked.msnObj);
         const std::u16string base = store::Msn8Store::dt2BaseName(sha1d);
         const std::filesystem::path source = store / platform::pathFromUtf16(base + u".dt2");
-        if (!plainName(base) || !isFile(source)) {
+        if (!platform::PathLookup::isPlainName(base) || !isFile(source)) {
             continue;
         }
         const auto reserved = platform::TempFileName::create(pictures, "TFR");
@@ -214,7 +207,7 @@ void ArchiveExporter::stageMsn8(const std::filesystem::path& pictures,
 void ArchiveExporter::message(int stringId, const std::filesystem::path& archive) const {
     m_dialogs.MessageBox(
         services::formatText(m_strings.get(stringId), {platform::utf16FromPath(archive)}),
-        u"Quillmere", app::UserDialogs::Icon::Warning);
+        app::UserDialogs::kCaption, app::UserDialogs::Icon::Warning);
 }
 
 bool ArchiveExporter::pack(const std::filesystem::path& staging,

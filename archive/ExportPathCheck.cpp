@@ -15,7 +15,7 @@ std::u16string ExportPathCheck::check(std::u16string_view typed, bool fromDialog
                                       const resources::StringTable& strings) {
     const std::u16string path = platform::trimWhitespace(typed);
     if (path.empty()) {
-        dialogs.MessageBox(strings.get(resources::IDS_SELECT_FILE), u"Quillmere",
+        dialogs.MessageBox(strings.get(resources::IDS_SELECT_FILE), app::UserDialogs::kCaption,
                            app::UserDialogs::Icon::None);
         return {};
     }
@@ -30,7 +30,7 @@ std::u16string ExportPathCheck::check(std::u16string_view typed, bool fromDialog
     if (std::filesystem::is_directory(file, ec)) {
         dialogs.MessageBox(
             services::formatText(u"%s %s", {path, strings.get(resources::IDS_IS_DIRECTORY)}),
-            u"Quillmere", app::UserDialogs::Icon::None);
+            app::UserDialogs::kCaption, app::UserDialogs::Icon::None);
         return {};
     }
     const bool replace = dialogs.AskYesNo(

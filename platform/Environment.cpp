@@ -40,10 +40,6 @@ std::optional<std::string> Environment::get(std::string_view name) const {
     return it->second;
 }
 
-void Environment::set(std::string name, std::string value) {
-    m_variables.insert_or_assign(std::move(name), std::move(value));
-}
-
 std::string Environment::homeDirectory() const {
     if (auto home = get("HOME")) {
         return *home;

@@ -18,7 +18,6 @@ class Environment {
 
     // Empty values count as unset, as most shells and tools treat them.
     std::optional<std::string> get(std::string_view name) const;
-    void set(std::string name, std::string value);
 
     // $HOME, else the account's home directory from the password database.
     std::string homeDirectory() const;

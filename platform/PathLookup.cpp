@@ -43,6 +43,12 @@ std::filesystem::path PathLookup::resolveNoCase(const std::filesystem::path& bas
     return current;
 }
 
+bool PathLookup::isPlainName(std::u16string_view name) {
+    return !name.empty() && name != u"." && name != u".." &&
+           name.find_first_of(u"/\\") == std::u16string_view::npos &&
+           name.find(u'\0') == std::u16string_view::npos;
+}
+
 std::optional<std::filesystem::path> PathLookup::fromWindowsPath(
     const std::filesystem::path& prefix, std::u16string_view windowsPath) {
     if (windowsPath.size() < 2 || windowsPath[1] != u':') {

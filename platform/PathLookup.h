@@ -16,6 +16,10 @@ class PathLookup {
     static std::filesystem::path resolveNoCase(const std::filesystem::path& base,
                                                const std::filesystem::path& relative);
 
+    // Whether a name taken from a file (a picture's Location, a TRF name) stays a plain entry of
+    // its folder: not empty, not "." or "..", no separator.
+    static bool isPlainName(std::u16string_view name);
+
     // Maps "C:\users\bob\AppData" into a Wine prefix through dosdevices/ (drive_c for C: when the
     // prefix has no dosdevices entry). Nothing for paths without a drive letter.
     static std::optional<std::filesystem::path> fromWindowsPath(const std::filesystem::path& prefix,

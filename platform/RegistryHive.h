@@ -46,7 +46,6 @@ class RegistryHive {
 
     bool hasKey(std::u16string_view keyPath) const;
     const RegistryValue* value(std::u16string_view keyPath, std::u16string_view name) const;
-    size_t keyCount() const { return m_keys.size(); }
 
   private:
     static std::u16string normalizeKey(std::u16string_view keyPath);

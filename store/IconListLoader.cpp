@@ -24,7 +24,6 @@ namespace {
 
 using services::formatText;
 
-constexpr std::u16string_view kCaption = u"Quillmere";
 constexpr int kBlankPicture = 129;
 
 std::u16string wide(const std::filesystem::path& path) {
@@ -55,7 +54,8 @@ void IconListLoader::log(std::u16string_view line) const {
 }
 
 void IconListLoader::showWarning(int stringId) const {
-    m_dialogs.MessageBox(m_strings.get(stringId), kCaption, app::UserDialogs::Icon::Warning);
+    m_dialogs.MessageBox(m_strings.get(stringId), app::UserDialogs::kCaption,
+                         app::UserDialogs::Icon::Warning);
 }
 
 void IconListLoader::LoadEmotionIcons() {
@@ -123,10 +123,7 @@ std::optional<std::u16string> IconListLoader::readTrfText(bool silent) {
             ? mapFolder / ""
             : platform::PathLookup::resolveNoCase(mapFolder, platform::pathFromUtf16(trfName));
     // A Location that climbs out of MapFile is not followed.
-    const bool confined = trfName.find(u'/') == std::u16string::npos &&
-                          trfName.find(u'\\') == std::u16string::npos && trfName != u".." &&
-                          trfName != u".";
-    if (trfName.empty() || !confined || !isFile(trfFile)) {
+    if (!platform::PathLookup::isPlainName(trfName) || !isFile(trfFile)) {
         log(formatText(u"The file %s does not exist.", {wide(trfFile)}));
         return std::nullopt;
     }
@@ -186,7 +183,7 @@ std::optional<std::filesystem::path> IconListLoader::pre8Picture(
         platform::PathLookup::resolveNoCase(pictures, platform::pathFromUtf16(imageName));
     log(formatText(u"get file name %s, full path name: %s", {imageName, wide(full)}));
     // A Location that names anything but a file in the picture folder is not followed.
-    if (!isFile(full) || full.parent_path() != pictures) {
+    if (!platform::PathLookup::isPlainName(imageName) || !isFile(full)) {
         log(formatText(u"The file %s does not exist", {wide(full)}));
         return std::nullopt;
     }
@@ -257,7 +254,7 @@ void IconListLoader::ParseTRFdatForMSN8(std::u16string_view text) {
             if (!m_dialogs.AskYesNo(
                     u"Quillmere found some older version of MSN icons.\r\nDo you want to convert "
                     u"it to the latest version?",
-                    kCaption, app::UserDialogs::Icon::Question)) {
+                    app::UserDialogs::kCaption, app::UserDialogs::Icon::Question)) {
                 return RecordStep::Stop;
             }
         }

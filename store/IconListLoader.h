@@ -38,8 +38,6 @@ class IconListLoader {
     void LoadEmotionIconsFromMSN8();
 
     EmoticonList& list() { return m_list; }
-    const std::u16string& msnPath() const { return m_MsnPath; }
-    bool asksToConvert() const { return m_bAskConvert; }
 
   private:
     // map.dat, then the TRF file it names. Nothing when the store has no emoticons or a file

@@ -2,6 +2,8 @@
 
 #include "app/ui/CMainWizard.h"
 
+#include "app/ui/WaitCursor.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -18,12 +20,6 @@ enum Control {
     kImportFile = 1003,
     kImportYahoo = 1005,
     kSkipPreview = 1022,
-};
-
-class WaitCursor {
-  public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
 };
 
 }  // namespace

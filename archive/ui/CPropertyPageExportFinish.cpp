@@ -3,7 +3,8 @@
 #include "app/ui/CMainWizard.h"
 #include "archive/ArchiveExporter.h"
 
-#include <QApplication>
+#include "app/ui/WaitCursor.h"
+
 #include <QLabel>
 
 namespace quillmere::archive {
@@ -20,12 +21,11 @@ bool CPropertyPageExportFinish::OnSetActive() {
 }
 
 bool CPropertyPageExportFinish::OnWizardFinish() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    app::WaitCursor wait;
     wizard().setEnabled(false);
     ArchiveExporter exporter(wizard().state(), wizard().profile(), wizard().dialogs(),
                              wizard().strings());
     exporter.Export();
-    QApplication::restoreOverrideCursor();
     return true;
 }
 

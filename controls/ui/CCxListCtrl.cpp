@@ -5,7 +5,7 @@
 #include "controls/ui/CInPlaceEdit.h"
 #include "controls/ui/CXHeaderCtrl.h"
 
-#include <QApplication>
+#include "app/ui/WaitCursor.h"
 
 namespace quillmere::controls {
 
@@ -85,7 +85,8 @@ void CCxListCtrl::OnEndLabelEdit(int row, int column, const QString& text) {
             }
         }
         if (const auto refusal = ShortcutRule::refusal(text.toStdU16String(), others)) {
-            m_dialogs.MessageBox(*refusal, u"Quillmere", app::UserDialogs::Icon::None);
+            m_dialogs.MessageBox(*refusal, app::UserDialogs::kCaption,
+                                 app::UserDialogs::Icon::None);
             return;
         }
     }
@@ -104,13 +105,14 @@ void CCxListCtrl::onHeaderClicked(int section) {
         return;
     }
     const bool tick = GetHeaderCheck(kCheckColumn) != 1;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_settingAll = true;
-    for (int r = 0; r < topLevelItemCount(); ++r) {
-        setChecked(r, tick);
+    {
+        app::WaitCursor wait;
+        m_settingAll = true;
+        for (int r = 0; r < topLevelItemCount(); ++r) {
+            setChecked(r, tick);
+        }
+        m_settingAll = false;
     }
-    m_settingAll = false;
-    QApplication::restoreOverrideCursor();
     SetHeaderCheck(kCheckColumn, tick ? 1 : 0);
 }
 

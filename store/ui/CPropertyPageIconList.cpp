@@ -4,6 +4,8 @@
 #include "controls/ui/CCxListCtrl.h"
 #include "image/ui/EmoticonPicture.h"
 
+#include "app/ui/WaitCursor.h"
+
 #include <QApplication>
 
 namespace quillmere::store {
@@ -12,12 +14,6 @@ namespace {
 
 constexpr int kList = 1009;
 constexpr int kExportFilePage = 3;
-
-class WaitCursor {
-  public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 }  // namespace
 
@@ -61,7 +57,7 @@ void CPropertyPageIconList::fillRows() {
 
 bool CPropertyPageIconList::OnSetActive() {
     wizard().SetWizardButtons(app::WizardButtons::BackNext);
-    WaitCursor wait;
+    app::WaitCursor wait;
     if (!m_initialised) {
         m_initialised = true;
         m_page->OnInitDialog();
